@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# ./build.sh play   installs what is missing, builds and starts the game
+# ./build.sh test   installs what is missing, builds and runs every test
+#                   (also under AddressSanitizer and UndefinedBehaviorSanitizer)
+set -euo pipefail
+cd "$(dirname "$0")"
+top=$PWD
+jobs=$(nproc)
+
+packages=(cmake g++ make pkgconf libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb-xkb-dev
+  fonts-liberation2)
+test_packages=(xvfb xauth xdotool x11-xkb-utils imagemagick desktop-file-utils
+  appstream clang libclang-rt-dev valgrind util-linux)
+
+install_missing() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() { # dir, cmake options...
+  local dir=$1; shift
+  cmake -S "$top" -B "$top/$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$top/$dir" -j "$jobs"
+}
+
+case "${1:-}" in
+  play)
+    install_missing "${packages[@]}"
+    configure_and_build build -DBUILD_TESTING=OFF -DCUERDALOKKK_BENCH=OFF
+    mkdir -p "$HOME/.local/share/cuerdalokkk"
+    cd "$HOME/.local/share/cuerdalokkk"
+    exec "$top/build/app/cuerdalokkk"
+    ;;
+  test)
+    install_missing "${packages[@]}" "${test_packages[@]}"
+    configure_and_build build-sanitize -DCUERDALOKKK_SANITIZE=ON -DCUERDALOKKK_BENCH=OFF
+    (cd build-sanitize && ctest --output-on-failure -j "$jobs" -LE system)
+    configure_and_build build
+    cd build && ctest --output-on-failure -j "$jobs"
+    ;;
+  *)
+    echo "usage: $0 play|test" >&2
+    exit 2
+    ;;
+esac

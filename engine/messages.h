@@ -1,0 +1,25 @@
+#pragma once
+#include <string_view>
+
+namespace game_text {
+inline constexpr std::u32string_view program_title = U"CuErDaLoKKK";
+inline constexpr std::u32string_view error_title = U"Error";
+inline constexpr std::u32string_view lost = U"Has perdido...\r\nLa palabra era: ";
+inline constexpr std::u32string_view lost_title = U"PeRdEdOr";
+inline constexpr std::u32string_view won = U"Has ganado";
+inline constexpr std::u32string_view winner = U"El ganador ha sido: ";
+inline constexpr std::u32string_view winner_title = U"¡¡¡GaNaDoR!!!";
+inline constexpr std::u32string_view hits_in_play = U"Aciertos: ";
+inline constexpr std::u32string_view hits_complete = U"Aciertos :";
+inline constexpr std::u32string_view failures = U"Fallos: ";
+inline constexpr std::u32string_view player = U"Jugador";
+inline constexpr std::u32string_view player1 = U"Jugador1";
+inline constexpr std::u32string_view player2 = U"Jugador2";
+inline constexpr std::u32string_view points = U" puntos.";
+inline constexpr std::u32string_view word_prompt = U"Introduce la palabra";
+inline constexpr std::u32string_view word_too_long = U"La palabra no puede tener más de 21 letras.";
+inline constexpr std::u32string_view count_prompt = U"Introduce el número de jugadores";
+inline constexpr std::u32string_view too_many_players = U"El máximo de jugadores es 30";
+inline constexpr std::u32string_view bad_player_count = U"El número de jugadores debe estar entre 2 y 30";
+inline constexpr std::u32string_view no_words = U"El archivo palabras.txt no contiene ninguna palabra.";
+} // namespace game_text

@@ -1,0 +1,29 @@
+#pragma once
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "score_table.h"
+
+class CurrentDirectory;
+class FileSystem;
+
+// "puntuaciones.txt" in the current directory: six lines, Windows-1252, CR LF.
+class ScoreFile {
+public:
+    ScoreFile(FileSystem& files, const CurrentDirectory& directory);
+
+    std::filesystem::path path() const;
+    bool missing() const;
+    // read_score_lines: the first n lines (n even, at most 6). A place whose lines are
+    // missing, or whose score is not a whole number, reads as "Quiro" / "1000".
+    // Never fails and never writes.
+    std::vector<std::u32string> read_lines(int n) const;
+    // write_score_table: replaces the file atomically. Characters the file cannot
+    // store must have been replaced by the caller. False when it could not be written.
+    bool write(const ScoreCells& cells);
+
+private:
+    FileSystem& m_files;
+    const CurrentDirectory& m_directory;
+};

@@ -1,0 +1,19 @@
+#pragma once
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// Every file the game touches goes through here, one whole file per call, so no
+// file stays open between two user actions.
+class FileSystem {
+public:
+    enum class Read { ok, missing, failed };
+
+    virtual ~FileSystem() = default;
+    // Fills bytes with the whole file; `missing` only when nothing is at path.
+    virtual Read read(const std::filesystem::path& path, std::string& bytes) = 0;
+    virtual bool missing(const std::filesystem::path& path) = 0;
+    // Replaces the file atomically: afterwards path holds either its old bytes or
+    // the new ones, never a mix, and no temporary file is left. False on failure.
+    virtual bool replace(const std::filesystem::path& path, std::string_view bytes) = 0;
+};

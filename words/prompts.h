@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// The modal boxes of the window system. Both wait until the user closes them.
+enum class MessageStyle { critical = 16, information = 64 };
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // A message box with one OK button.
+    virtual void message(std::u32string_view text, std::u32string_view title, MessageStyle style) = 0;
+    // An input box with OK and Cancel; Cancel gives the empty text.
+    virtual std::u32string input(std::u32string_view prompt, std::u32string_view title,
+                                 std::u32string_view default_text) = 0;
+};

@@ -1,0 +1,37 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+class CurrentDirectory;
+class FileSystem;
+class RandomSource;
+
+struct DrawnWord {
+    std::u32string word;         // empty for an empty line, or when there is no word
+    std::int64_t word_count = 0; // lines of the file at the draw
+    bool file_has_words = false; // some line is not empty
+};
+
+// "palabras.txt" in the current directory: one word per line, Windows-1252, CR LF.
+class WordFile {
+public:
+    WordFile(FileSystem& files, const CurrentDirectory& directory, RandomSource& random);
+
+    std::filesystem::path path() const;
+    bool missing() const;
+    // Writes the 56 built-in words. False when the file could not be written.
+    bool create();
+    // One line of the file, each equally likely; a missing or unreadable file draws
+    // like an empty one.
+    DrawnWord draw();
+    // Adds word as a new last line, ending an unterminated last line first. The word
+    // must be storable and hold no line break. False when the file could not be written.
+    bool append(std::u32string_view word);
+
+private:
+    FileSystem& m_files;
+    const CurrentDirectory& m_directory;
+    RandomSource& m_random;
+};
