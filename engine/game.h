@@ -55,9 +55,13 @@ private:
     std::optional<std::u32string> draw_word();
     void reset_board();
     void lay_out_word(const std::u32string& word);
-    void start_turns(std::u32string_view first_player);
+    void start_word(std::u32string word);
+    void reset_counts();
     std::optional<std::u32string> ask_player_count();
     std::optional<std::u32string> ask_word(std::u32string_view setter);
+    // "X jugadores" and "X jugadores vs Ordenador": the mode, then the count asked.
+    std::optional<std::u32string> begin_turns_of_several();
+    void play_turns_of_several(std::u32string count, std::u32string word);
 
     void show_picture(int k);
     void add_line(std::vector<std::u32string>& list, BoardPart part, std::u32string_view line);

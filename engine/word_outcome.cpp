@@ -3,6 +3,7 @@
 
 #include "game.h"
 #include "game_messages.h"
+#include "points.h"
 #include "prompts.h"
 #include "score_table.h"
 
@@ -19,6 +20,7 @@ std::u32string joined(std::u32string_view caption, std::int64_t value)
 {
     return std::u32string{caption} + decimal(value);
 }
+} // namespace
 
 std::int32_t plus_word_points(std::int32_t score)
 {
@@ -26,7 +28,6 @@ std::int32_t plus_word_points(std::int32_t score)
     constexpr std::int32_t most = std::numeric_limits<std::int32_t>::max();
     return score > most - points ? most : score + points;
 }
-} // namespace
 
 void Game::check_word()
 {
