@@ -5,10 +5,13 @@
 #include "prompts.h"
 #include "word_file.h"
 
-std::optional<std::u32string> Game::draw_word()
+std::optional<std::u32string> Game::draw_word(bool until_word)
 {
-    DrawnWord drawn = m_services.words.draw();
-    m_state.word_count = drawn.word_count;
+    DrawnWord drawn;
+    do {
+        drawn = m_services.words.draw();
+        m_state.word_count = drawn.word_count;
+    } while (until_word && drawn.file_has_words && drawn.word.empty());
     if (!drawn.file_has_words) {
         // Drawing again could never find a word.
         m_services.prompts.message(game_text::no_words, game_text::program_title, MessageStyle::critical);
@@ -17,18 +20,20 @@ std::optional<std::u32string> Game::draw_word()
     return std::move(drawn.word);
 }
 
-bool Game::prepare_one_player_word(bool draw_until_word)
+void Game::play_computer_word(std::u32string word)
 {
-    std::optional<std::u32string> word = draw_word();
-    while (word && word->empty() && draw_until_word)
-        word = draw_word();
-    if (!word)
-        return false;
     reset_counts();
-    start_word(std::move(*word));
+    start_word(std::move(word));
     if (m_state.hidden_word.empty())
         m_services.deferred.request_one_player_game();
-    return true;
+}
+
+void Game::play_twice(std::u32string first)
+{
+    // Only the second word stays on the board, but each empty draw asks for a new game.
+    play_computer_word(std::move(first));
+    if (std::optional<std::u32string> second = draw_word(/*until_word=*/false))
+        play_computer_word(std::move(*second));
 }
 
 void Game::reset_board()

@@ -23,30 +23,25 @@ std::optional<std::u32string> Game::ask_player_count()
 
 void Game::two_click()
 {
+    std::optional<std::u32string> word = draw_word(/*until_word=*/false);
+    if (!word)
+        return;
     show_score_display(false);
     m_state.pair_turn = 1;
     m_state.last_setter = 3;
     m_state.multi_mode = false;
     set_panel(7, std::u32string{game_text::player1});
     // F2 after an empty draw starts a one-player game, not another game of this mode.
-    for (int run = 1; run <= 2; ++run) {
-        if (!prepare_one_player_word(/*draw_until_word=*/false))
-            return;
-    }
+    play_twice(std::move(*word));
 }
 
-std::optional<std::u32string> Game::begin_turns_of_several()
+void Game::play_turns_of_several(std::u32string count, std::u32string word)
 {
     show_score_display(false);
     m_state.pair_turn = 3;
     m_state.last_setter = 3;
     m_state.current_player = 2;
     m_state.multi_mode = true;
-    return ask_player_count();
-}
-
-void Game::play_turns_of_several(std::u32string count, std::u32string word)
-{
     m_state.player_count = std::move(count);
     set_panel(7, std::u32string{game_text::player2});
     reset_counts();
@@ -55,7 +50,7 @@ void Game::play_turns_of_several(std::u32string count, std::u32string word)
 
 void Game::five_click()
 {
-    std::optional<std::u32string> count = begin_turns_of_several();
+    std::optional<std::u32string> count = ask_player_count();
     if (!count)
         return;
     std::optional<std::u32string> word = ask_word(game_text::player1);
@@ -66,11 +61,11 @@ void Game::five_click()
 
 void Game::tree_click()
 {
-    std::optional<std::u32string> count = begin_turns_of_several();
+    std::optional<std::u32string> count = ask_player_count();
     if (!count)
         return;
     // An empty line drawn here is played on: the first key completes the word.
-    std::optional<std::u32string> word = draw_word();
+    std::optional<std::u32string> word = draw_word(/*until_word=*/false);
     if (!word)
         return;
     play_turns_of_several(std::move(*count), std::move(*word));

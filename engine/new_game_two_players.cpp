@@ -16,17 +16,17 @@ std::optional<std::u32string> Game::ask_word(std::u32string_view setter)
 
 void Game::for_click()
 {
-    show_score_display(false);
-    m_state.pair_turn = 3;
-    m_state.multi_mode = false;
+    // The roles swap even when no word is given: the other player is asked next time.
     const bool first_sets = m_state.last_setter == 2;
     m_state.last_setter = first_sets ? 1 : 2;
     const std::u32string_view setter = first_sets ? game_text::player1 : game_text::player2;
     const std::u32string_view guesser = first_sets ? game_text::player2 : game_text::player1;
-
     std::optional<std::u32string> word = ask_word(setter);
     if (!word)
         return;
+    show_score_display(false);
+    m_state.pair_turn = 3;
+    m_state.multi_mode = false;
     set_panel(7, std::u32string{guesser});
     reset_counts();
     start_word(std::move(*word));

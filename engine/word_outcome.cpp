@@ -65,16 +65,14 @@ void Game::check_word()
     m_state.last_setter = 3;
     m_state.multi_mode = false;
     // An empty line drawn here would restart the game and cost the points earned.
-    prepare_one_player_word(/*draw_until_word=*/true);
+    if (std::optional<std::u32string> word = draw_word(/*until_word=*/true))
+        play_computer_word(std::move(*word));
 }
 
 void Game::pass_turn()
 {
     if (m_state.multi_mode) {
-        // An unusable count (a new game whose prompt was cancelled) keeps the turn at
-        // player 2 instead of counting up for ever.
-        const std::int64_t players = score_value(m_state.player_count).value_or(2);
-        if (m_state.current_player >= players) {
+        if (score_value(m_state.player_count) == m_state.current_player) {
             m_state.current_player = 2;
             set_panel(7, std::u32string{game_text::player2});
             return;

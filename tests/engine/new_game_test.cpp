@@ -146,8 +146,7 @@ TEST_P(PlayerCount, IsAWholeNumberFromTwoToThirty)
     h.prompts.answers = {c.answer};
     h.game.tree_click();
     EXPECT_EQ(h.state().guessing_on, c.starts);
-    EXPECT_EQ(h.state().multi_mode, true);
-    EXPECT_EQ(h.state().current_player, 2);
+    EXPECT_EQ(h.state().multi_mode, c.starts);
     if (c.message) {
         ASSERT_EQ(h.prompts.messages.size(), 1u);
         EXPECT_EQ(h.prompts.messages[0].text, c.message);
@@ -175,6 +174,29 @@ INSTANTIATE_TEST_SUITE_P(
                     CountCase{"Word", U"abc", U"El número de jugadores debe estar entre 2 y 30", false},
                     CountCase{"Fraction", U"2.5", U"El número de jugadores debe estar entre 2 y 30", false}),
     [](const auto& info) { return std::string{info.param.name}; });
+
+// Mended: a new game that did not start used to switch the game on screen to its mode.
+TEST(NewGame, GameThatDoesNotStartLeavesTheGameOnScreenAlone)
+{
+    GameHarness h({U"Feo"});
+    h.game.one_click();
+    h.prompts.answers = {U"", U"abc", U""};
+    h.game.five_click();
+    h.game.tree_click();
+    h.game.for_click();
+    h.type(U"feo");
+    ASSERT_EQ(h.prompts.messages.size(), 2u);
+    EXPECT_EQ(h.prompts.messages[1].text, U"Has ganado");
+    EXPECT_EQ(h.state().score, 1000);
+    EXPECT_TRUE(h.board().Label4_visible);
+
+    h.game.two_click();
+    h.prompts.answers = {U"31"};
+    h.game.five_click();
+    h.type(U"x");
+    EXPECT_EQ(h.board().panel(7), U"Jugador2");
+    EXPECT_EQ(h.state().pair_turn, 2);
+}
 
 TEST(NewGame, ModesSetTheirTurnFields)
 {
