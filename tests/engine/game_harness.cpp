@@ -2,6 +2,14 @@
 
 #include "cp1252.h"
 
+std::u32string decimal(long long value)
+{
+    std::u32string text;
+    for (char c : std::to_string(value))
+        text += static_cast<char32_t>(c);
+    return text;
+}
+
 FileSystem::Read MemoryFileSystem::read(const std::filesystem::path& path, std::string& bytes)
 {
     auto found = files.find(path);

@@ -15,6 +15,9 @@
 #include "score_window.h"
 #include "word_file.h"
 
+// The digits of value, as the game shows numbers.
+std::u32string decimal(long long value);
+
 // Files kept in memory, so a whole game runs without a disk.
 class MemoryFileSystem final : public FileSystem {
 public:

@@ -4,14 +4,6 @@
 
 namespace {
 
-std::u32string digits(int value)
-{
-    std::u32string text;
-    for (char c : std::to_string(value))
-        text += static_cast<char32_t>(c);
-    return text;
-}
-
 struct RecordCase {
     const char* name;
     std::string table;
@@ -41,7 +33,7 @@ TEST_P(RecordCheck, LostWordTakesTheFirstPlaceItReaches)
     EXPECT_EQ(h.prompts.inputs[0].title, U"Record");
     const auto name = static_cast<std::size_t>(2 * c.place - 2);
     EXPECT_EQ(h.score_window.cells()[name], U"Ana");
-    EXPECT_EQ(h.score_window.cells()[name + 1], digits(c.words_won * 1000));
+    EXPECT_EQ(h.score_window.cells()[name + 1], decimal(c.words_won * 1000));
     EXPECT_EQ(h.score_bytes(), c.table); // only Aceptar writes
 }
 
