@@ -1,0 +1,36 @@
+#include "dialog_prompts.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "unicode_text.h"
+
+namespace {
+// The core ends lines with CR LF, as its message boxes did; Qt wants LF alone.
+QString box_text(std::u32string_view text)
+{
+    return to_qstring(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+} // namespace
+
+void DialogPrompts::message(std::u32string_view text, std::u32string_view title, MessageStyle style)
+{
+    const auto icon = style == MessageStyle::critical ? QMessageBox::Critical : QMessageBox::Information;
+    QMessageBox box(icon, to_qstring(title), box_text(text), QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+std::u32string DialogPrompts::input(std::u32string_view prompt, std::u32string_view title,
+                                    std::u32string_view default_text)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(to_qstring(title));
+    dialog.setLabelText(box_text(prompt));
+    dialog.setTextValue(to_qstring(default_text));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return typed_text(dialog.textValue());
+}

@@ -1,0 +1,48 @@
+#include "frm_about.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "design_widget.h"
+#include "frm_about_layout.h"
+#include "picture_box.h"
+
+using frm_about_layout::controls;
+
+FrmAbout::FrmAbout(QWidget* owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(ui_text::about_title.toString());
+    setFont(design_font(ms_sans_serif_8));
+    setFixedSize(to_pixels(frm_about_layout::client_area).size());
+
+    auto* ok = make_control<QPushButton>(this, design(controls, "cmdOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* box = make_control<QFrame>(this, design(controls, "picIcon"));
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* icon = new PictureBox(box, QStringLiteral("program_icon"));
+    icon->setGeometry(QRect(QPoint(), frm_about_layout::icon_size).translated(box->contentsRect().topLeft()));
+    box->setAccessibleName(ui_text::program_icon.toString());
+
+    for (const char* name : {"lblDescription", "lblTitle", "lblVersion", "Label1"}) {
+        auto* label = make_control<QLabel>(this, design(controls, name));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    ok->setFocus();
+}
+
+void FrmAbout::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    for (const auto& line : frm_about_layout::rule) {
+        painter.setPen(QPen(line.colour, line.width, Qt::SolidLine, Qt::FlatCap));
+        const qreal offset = line.width / 2.0; // a pen of width w is centred on its line
+        painter.drawLine(QPointF(line.x1 / twips_per_pixel, line.y1 / twips_per_pixel + offset),
+                         QPointF(line.x2 / twips_per_pixel, line.y2 / twips_per_pixel + offset));
+    }
+}

@@ -1,0 +1,6 @@
+#include "lock_keys.h"
+
+std::optional<LockKeys> read_lock_keys()
+{
+    return std::nullopt;
+}

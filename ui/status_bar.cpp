@@ -1,0 +1,94 @@
+#include "status_bar.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QWindow>
+
+#include "board.h"
+#include "design.h"
+#include "lock_keys.h"
+#include "texts.h"
+#include "unicode_text.h"
+
+namespace {
+constexpr int caps_panel = 1, num_panel = 2, time_panel = 3, date_panel = 4;
+constexpr int hits_panel = 5, failures_panel = 6, turn_panel = 7;
+// The lights change with a key that another program may have had; a short poll
+// catches those, a key event in this program at once.
+constexpr int poll_ms = 250;
+} // namespace
+
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
+{
+    setAccessibleName(ui_text::status_bar.toString());
+    for (int n = 1; n <= panel_count; ++n) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("Panel%1").arg(n));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setFont(design_font(ms_sans_serif_8));
+        label->setIndent(3);
+        m_panels[static_cast<std::size_t>(n - 1)] = label;
+    }
+    panel(caps_panel).setText(ui_text::caps_lock.toString());
+    panel(num_panel).setText(ui_text::num_lock.toString());
+    panel(hits_panel).setToolTip(ui_text::hits_tip.toString());
+    panel(failures_panel).setToolTip(ui_text::failures_tip.toString());
+    connect(&m_clock, &QTimer::timeout, this, &StatusBar::refresh_indicators);
+    m_clock.start(poll_ms);
+    qApp->installEventFilter(this);
+    refresh_indicators();
+}
+
+StatusBar::~StatusBar()
+{
+    qApp->removeEventFilter(this);
+}
+
+QLabel& StatusBar::panel(int n) const
+{
+    return *m_panels.at(static_cast<std::size_t>(n - 1));
+}
+
+void StatusBar::show_game_panels(const Board& board)
+{
+    for (int n : {hits_panel, failures_panel, turn_panel}) {
+        panel(n).setText(to_qstring(board.panel(n)));
+        panel(n).setAccessibleName(panel(n).text());
+    }
+}
+
+void StatusBar::refresh_indicators()
+{
+    const LockKeys locks = read_lock_keys().value_or(LockKeys{});
+    show_lock(caps_panel, locks.caps_lock);
+    show_lock(num_panel, locks.num_lock);
+    const QDateTime now = QDateTime::currentDateTime();
+    panel(time_panel).setText(now.toString(QStringLiteral("hh:mm")));
+    panel(date_panel).setText(now.toString(QStringLiteral("dd/MM/yyyy")));
+    for (int n : {time_panel, date_panel})
+        panel(n).setAccessibleName(panel(n).text());
+}
+
+void StatusBar::show_lock(int n, bool on)
+{
+    QLabel& label = panel(n);
+    label.setEnabled(on);
+    label.setAccessibleName(QStringLiteral("%1 %2").arg(label.text(), on ? ui_text::lock_on : ui_text::lock_off));
+}
+
+void StatusBar::resizeEvent(QResizeEvent*)
+{
+    for (int n = 1; n <= panel_count; ++n)
+        panel(n).setGeometry(panel_width * (n - 1), 2, panel_width, height() - 2);
+}
+
+// Each key event reaches the window handle before any widget: refresh once per event.
+bool StatusBar::eventFilter(QObject* receiver, QEvent* event)
+{
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+        && qobject_cast<QWindow*>(receiver))
+        refresh_indicators();
+    return false;
+}

@@ -1,0 +1,33 @@
+#pragma once
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+class QLabel;
+struct Board;
+
+// `StatusBar1`: seven panels of 96 pixels. Panels 1 to 4 (Caps Lock, Num Lock,
+// time, date) keep themselves current; panels 5 to 7 show what the game wrote.
+class StatusBar final : public QWidget {
+public:
+    static constexpr int panel_count = 7;
+    static constexpr int panel_width = 96;
+
+    explicit StatusBar(QWidget* parent);
+    ~StatusBar() override;
+
+    void show_game_panels(const Board& board);
+    // Panel n, counted from 1.
+    QLabel& panel(int n) const;
+    void refresh_indicators();
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void show_lock(int n, bool on);
+
+    std::array<QLabel*, panel_count> m_panels{};
+    QTimer m_clock;
+};

@@ -1,0 +1,60 @@
+#pragma once
+#include <QStringView>
+
+// Every text the windows themselves show; the game's own messages come from the core.
+namespace ui_text {
+inline constexpr QStringView form1_title = u"CuErDaLoKKK V1.0";
+inline constexpr QStringView wrong_letters = u"Letras incorrectas";
+inline constexpr QStringView right_letters = u"Letras correctas";
+inline constexpr QStringView hanged = u"Colgado";
+inline constexpr QStringView score_caption = u"Puntuación: ";
+inline constexpr QStringView slot_blank = u" ";
+inline constexpr QStringView holder_template = u"&L";
+inline constexpr QStringView word_shown = u"Palabra";
+inline constexpr QStringView figure_backdrop = u"Fondo del colgado";
+inline constexpr QStringView points_shown = u"Puntos";
+
+inline constexpr QStringView game_menu = u"Juego";
+inline constexpr QStringView add_words = u"Introducir palabras nuevas";
+inline constexpr QStringView new_game = u"Nuevo juego";
+inline constexpr QStringView one_player = u"1 Jugador";
+inline constexpr QStringView two_players = u"2 jugadores";
+inline constexpr QStringView pair_vs_computer = u"2 Jugadores vs Ordenador";
+inline constexpr QStringView x_players = u"X jugadores";
+inline constexpr QStringView x_players_vs_computer = u"X jugadores vs Ordenador";
+inline constexpr QStringView high_scores = u"Ver puntuaciones máximas...";
+inline constexpr QStringView quit = u"Salir";
+inline constexpr QStringView about = u"Acerca de...";
+
+inline constexpr QStringView caps_lock = u"MAYÚS";
+inline constexpr QStringView num_lock = u"NUM";
+inline constexpr QStringView lock_on = u"activado";
+inline constexpr QStringView lock_off = u"desactivado";
+inline constexpr QStringView hits_tip = u"Número de aciertos";
+inline constexpr QStringView failures_tip = u"Número de fallos";
+inline constexpr QStringView status_bar = u"Barra de estado";
+
+inline constexpr QStringView form2_title = u"Añadir palabras al fitxero...";
+inline constexpr QStringView add_frame = u"Añadir";
+inline constexpr QStringView add_button = u"Añadir palabras";
+inline constexpr QStringView new_word = u"Palabra nueva";
+inline constexpr QStringView stop = u"Cerrar sin añadir";
+
+inline constexpr QStringView form3_title = u"Puntuaciones";
+inline constexpr QStringView ranking = u"Clasificación";
+inline constexpr QStringView name = u"Nombre";
+inline constexpr QStringView score = u"Puntuación";
+inline constexpr QStringView place1 = u"1";
+inline constexpr QStringView place2 = u"2";
+inline constexpr QStringView place3 = u"3";
+inline constexpr QStringView accept = u"Aceptar";
+inline constexpr QStringView erase = u"Borrar";
+inline constexpr QStringView cancel = u"Cancelar";
+
+inline constexpr QStringView about_title = u"Acerca de CuerdaloKKK";
+inline constexpr QStringView program_name = u"CuErDaLoKKK";
+inline constexpr QStringView version = u"Versión 1.0";
+inline constexpr QStringView freeware = u"Freeware";
+inline constexpr QStringView credit = u"Autor: sus colaboradores";
+inline constexpr QStringView program_icon = u"Icono del programa";
+} // namespace ui_text
