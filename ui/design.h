@@ -10,10 +10,15 @@ struct TwipsRect {
     int left, top, width, height;
 };
 
+// Rounded to the nearest pixel, as the design's few values off the grid (820 twips) want.
+constexpr int to_pixels(int twips)
+{
+    return (twips + twips_per_pixel / 2) / twips_per_pixel;
+}
+
 constexpr QRect to_pixels(TwipsRect r)
 {
-    return {r.left / twips_per_pixel, r.top / twips_per_pixel, r.width / twips_per_pixel,
-            r.height / twips_per_pixel};
+    return {to_pixels(r.left), to_pixels(r.top), to_pixels(r.width), to_pixels(r.height)};
 }
 
 // The faces of the design and the free faces that stand in for them.

@@ -42,7 +42,7 @@ void FrmAbout::paintEvent(QPaintEvent*)
     for (const auto& line : frm_about_layout::rule) {
         painter.setPen(QPen(line.colour, line.width, Qt::SolidLine, Qt::FlatCap));
         const qreal offset = line.width / 2.0; // a pen of width w is centred on its line
-        painter.drawLine(QPointF(line.x1 / twips_per_pixel, line.y1 / twips_per_pixel + offset),
-                         QPointF(line.x2 / twips_per_pixel, line.y2 / twips_per_pixel + offset));
+        painter.drawLine(QPointF(to_pixels(line.x1), to_pixels(line.y1) + offset),
+                         QPointF(to_pixels(line.x2), to_pixels(line.y2) + offset));
     }
 }
