@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <functional>
 #include <map>
@@ -14,6 +16,12 @@
 #include "score_file.h"
 #include "score_window.h"
 #include "word_file.h"
+
+// Names each row of a table-driven test after its `name`.
+struct CaseName {
+    template <class Row>
+    std::string operator()(const testing::TestParamInfo<Row>& row) const { return row.param.name; }
+};
 
 // The digits of value, as the game shows numbers.
 std::u32string decimal(long long value);
