@@ -3,14 +3,12 @@
 
 #include <deque>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
-#include "current_directory.h"
 #include "deferred_game.h"
-#include "file_system.h"
 #include "game.h"
+#include "memory_file_system.h"
 #include "prompts.h"
 #include "random_source.h"
 #include "score_file.h"
@@ -25,22 +23,6 @@ struct CaseName {
 
 // The digits of value, as the game shows numbers.
 std::u32string decimal(long long value);
-
-// Files kept in memory, so a whole game runs without a disk.
-class MemoryFileSystem final : public FileSystem {
-public:
-    std::map<std::filesystem::path, std::string> files;
-    bool writes_fail = false;
-
-    Read read(const std::filesystem::path& path, std::string& bytes) override;
-    bool missing(const std::filesystem::path& path) override { return !files.contains(path); }
-    bool replace(const std::filesystem::path& path, std::string_view bytes) override;
-};
-
-class FixedDirectory final : public CurrentDirectory {
-public:
-    std::filesystem::path path() const override { return "/partida"; }
-};
 
 // Gives the values queued, then 0 (the last line of the file).
 class ScriptedRandom final : public RandomSource {
