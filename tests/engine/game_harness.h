@@ -1,38 +1,28 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
-#include "current_directory.h"
 #include "deferred_game.h"
-#include "file_system.h"
 #include "game.h"
+#include "memory_file_system.h"
 #include "prompts.h"
 #include "random_source.h"
 #include "score_file.h"
 #include "score_window.h"
 #include "word_file.h"
 
+// Names each row of a table-driven test after its `name`.
+struct CaseName {
+    template <class Row>
+    std::string operator()(const testing::TestParamInfo<Row>& row) const { return row.param.name; }
+};
+
 // The digits of value, as the game shows numbers.
 std::u32string decimal(long long value);
-
-// Files kept in memory, so a whole game runs without a disk.
-class MemoryFileSystem final : public FileSystem {
-public:
-    std::map<std::filesystem::path, std::string> files;
-    bool writes_fail = false;
-
-    Read read(const std::filesystem::path& path, std::string& bytes) override;
-    bool missing(const std::filesystem::path& path) override { return !files.contains(path); }
-    bool replace(const std::filesystem::path& path, std::string_view bytes) override;
-};
-
-class FixedDirectory final : public CurrentDirectory {
-public:
-    std::filesystem::path path() const override { return "/partida"; }
-};
 
 // Gives the values queued, then 0 (the last line of the file).
 class ScriptedRandom final : public RandomSource {

@@ -53,13 +53,13 @@ INSTANTIATE_TEST_SUITE_P(
         GuessCase{"LowerCaseListedForUpperCaseTyped", U"MaNteQuIlla", U"La", U" a      lla", U"l,a,", U"", 0},
         GuessCase{"PlainVowelIsNotTheAccentedOne", U"CaMiÓn", U"o", U"      ", U"", U"o,", 1},
         GuessCase{"AccentedVowelInEitherCase", U"CaMiÓn", U"oó", U"    Ó ", U"ó,", U"o,", 1},
-        GuessCase{"NIsNotÑ", U"Ñu", U"nÑ", U"Ñ ", U"ñ,", U"n,", 1},
+        GuessCase{"NIsNotEnye", U"Ñu", U"nÑ", U"Ñ ", U"ñ,", U"n,", 1},
         GuessCase{"CedillaIsALetter", U"BaRçA", U"Ç", U"   ç ", U"ç,", U"", 0},
         GuessCase{"MissTriedBeforeAddsNoPiece", U"Feo", U"xXx", U"   ", U"", U"x,", 1},
         GuessCase{"NonLettersChangeNothing", U"Feo", U"5 ü€\r\x1b", U"   ", U"", U"", 0},
         // Mended: characters nobody can type stand revealed, so the word can be won.
         GuessCase{"NonLettersOfTheWordStandRevealed", U"Ola 2ü", U"", U"    2ü", U"", U"", 0}),
-    [](const auto& info) { return std::string{info.param.name}; });
+    CaseName{});
 
 TEST(LetterGuess, NinthMissLosesTheWordWithTheWholeFigureOnScreen)
 {

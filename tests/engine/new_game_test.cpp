@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(NoWordCase{"EmptyFileOnePlayer", "", &Game::one_click},
                     NoWordCase{"EmptyLinesTwoAgainstTheComputer", "\r\n\r\n\r\n", &Game::two_click},
                     NoWordCase{"DeletedFileSeveralAgainstTheComputer", nullptr, &Game::tree_click}),
-    [](const auto& info) { return std::string{info.param.name}; });
+    CaseName{});
 
 TEST(NewGame, TwoPlayersSwapRolesEvenAfterACancelledPrompt)
 {
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TypedWordCase{"TwentyTwoForTwo", &Game::for_click, {U"abcdefghij 1234567890X"}, false},
                     TypedWordCase{"TwentyOneForSeveral", &Game::five_click, {U"5", U"ÁÉÍÓÚáéíóúÑñÇçaeiouAE"}, true},
                     TypedWordCase{"TwentyTwoForSeveral", &Game::five_click, {U"5", U"ÁÉÍÓÚáéíóúÑñÇçaeiouAEI"}, false}),
-    [](const auto& info) { return std::string{info.param.name}; });
+    CaseName{});
 
 struct CountCase {
     const char* name;
@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CountCase{"Negative", U"-3", U"El número de jugadores debe estar entre 2 y 30", false},
                     CountCase{"Word", U"abc", U"El número de jugadores debe estar entre 2 y 30", false},
                     CountCase{"Fraction", U"2.5", U"El número de jugadores debe estar entre 2 y 30", false}),
-    [](const auto& info) { return std::string{info.param.name}; });
+    CaseName{});
 
 // Mended: a new game that did not start used to switch the game on screen to its mode.
 TEST(NewGame, GameThatDoesNotStartLeavesTheGameOnScreenAlone)

@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RecordCase{"BeatsTheBest", ranked, 6, 1},
                     // A damaged place reads as "Quiro" / "1000".
                     RecordCase{"UnreadableScoreLine", "A\r\n5000\r\nB\r\nmucho\r\n", 1, 2}),
-    [](const auto& info) { return std::string{info.param.name}; });
+    CaseName{});
 
 TEST(RecordCheck, OtherModesCompareThePointsOfTheLastOnePlayerGame)
 {

@@ -36,8 +36,9 @@ TEST_P(StartUp, FirstRunWritesOnlyWhatIsMissing)
         EXPECT_EQ(words, c.words ? c.words : "");
     }
     EXPECT_EQ(h.files.files.contains(h.scores.path()), c.scores_after != nullptr);
-    if (c.scores_after)
+    if (c.scores_after) {
         EXPECT_EQ(h.score_bytes(), c.scores_after);
+    }
     EXPECT_TRUE(h.prompts.messages.empty());
     EXPECT_FALSE(h.state().guessing_on);
     EXPECT_EQ(h.state().current_player, 2);
@@ -53,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                     StartCase{"BothPresent", "Feo\r\n", records.c_str(), false, records.c_str()},
                     StartCase{"EmptyWordFile", "", records.c_str(), false, records.c_str()},
                     StartCase{"ScoresMissingBesideWords", "Feo\r\n", nullptr, false, nullptr}),
-    [](const auto& info) { return std::string{info.param.name}; });
+    CaseName{});
 
 TEST(StartUp, FailedFirstRunSaysSoOnceAndTheGameStillOpens)
 {

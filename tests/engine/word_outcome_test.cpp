@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {U"Jugador2", U"Jugador2", U"Jugador2", U"Jugador2", U"Jugador2", U"Jugador2", U"Jugador2"}},
         TurnCase{"OnePlayerHasNoTurns", &Game::one_click, {},
                  {U"", U"", U"", U"", U"", U"", U""}}),
-    [](const auto& info) { return std::string{info.param.name}; });
+    CaseName{});
 
 TEST(WordOutcome, TheWinnerIsThePlayerNamedInPanelSeven)
 {
