@@ -1,0 +1,27 @@
+#pragma once
+#include <QTest>
+#include <string>
+
+#include "fixed_random.h"
+#include "memory_file_system.h"
+#include "program.h"
+#include "scripted_prompts.h"
+
+// The whole program over files in memory, with the modal boxes answered by script.
+struct TestProgram {
+    MemoryFileSystem files;
+    FixedDirectory directory;
+    FixedRandom random;
+    ScriptedPrompts prompts;
+    Program program{{files, directory, random, prompts}};
+
+    std::string& file(const char* name) { return files.files[directory.path() / name]; }
+
+    // A first run, then a word file of the given lines (Windows-1252, CR LF).
+    bool start(const std::string& word_file_bytes)
+    {
+        program.start();
+        file("palabras.txt") = word_file_bytes;
+        return QTest::qWaitForWindowActive(&program.form1());
+    }
+};
