@@ -3,6 +3,7 @@
 
 #include "game.h"
 #include "game_messages.h"
+#include "points.h"
 #include "prompts.h"
 #include "score_table.h"
 
@@ -19,6 +20,7 @@ std::u32string joined(std::u32string_view caption, std::int64_t value)
 {
     return std::u32string{caption} + decimal(value);
 }
+} // namespace
 
 std::int32_t plus_word_points(std::int32_t score)
 {
@@ -26,7 +28,6 @@ std::int32_t plus_word_points(std::int32_t score)
     constexpr std::int32_t most = std::numeric_limits<std::int32_t>::max();
     return score > most - points ? most : score + points;
 }
-} // namespace
 
 void Game::check_word()
 {
@@ -64,16 +65,14 @@ void Game::check_word()
     m_state.last_setter = 3;
     m_state.multi_mode = false;
     // An empty line drawn here would restart the game and cost the points earned.
-    prepare_one_player_word(/*draw_until_word=*/true);
+    if (std::optional<std::u32string> word = draw_word(/*until_word=*/true))
+        play_computer_word(std::move(*word));
 }
 
 void Game::pass_turn()
 {
     if (m_state.multi_mode) {
-        // An unusable count (a new game whose prompt was cancelled) keeps the turn at
-        // player 2 instead of counting up for ever.
-        const std::int64_t players = score_value(m_state.player_count).value_or(2);
-        if (m_state.current_player >= players) {
+        if (score_value(m_state.player_count) == m_state.current_player) {
             m_state.current_player = 2;
             set_panel(7, std::u32string{game_text::player2});
             return;
