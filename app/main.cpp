@@ -3,16 +3,19 @@
 #include "current_directory.h"
 #include "dialog_prompts.h"
 #include "disk_file_system.h"
-#include "pictures.h"
+#include "picture.h"
 #include "program.h"
+#include "program_info.h"
 #include "random_source.h"
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("CuErDaLoKKK"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QApplication::setWindowIcon(program_icon());
+    const auto text = [](std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); };
+    QApplication::setApplicationName(text(program_info::product_name));
+    QApplication::setApplicationVersion(text(program_info::product_version));
+    QGuiApplication::setDesktopFileName(text(program_info::desktop_file_name));
+    QApplication::setWindowIcon(art::program_icon());
 
     ProcessDirectory directory;
     DiskFileSystem files;

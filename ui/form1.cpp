@@ -14,7 +14,9 @@
 #include "form1_layout.h"
 #include "gallows_layout.h"
 #include "picture_box.h"
-#include "pictures.h"
+#include "image9_places.h"
+#include "letter_list.h"
+#include "picture.h"
 #include "slot_row.h"
 #include "status_bar.h"
 #include "texts.h"
@@ -48,7 +50,7 @@ Form1::Form1()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ui_text::form1_title.toString());
-    setWindowIcon(program_icon());
+    setWindowIcon(art::program_icon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(design_font(arial_8));
@@ -137,23 +139,21 @@ void Form1::createFigure(QWidget* frame)
     black.setColor(QPalette::Window, Qt::black);
     backdrop->setPalette(black);
     for (const GallowsPiece& piece : gallows_pieces) {
-        auto* image = new PictureBox(frame, QString::fromLatin1(piece.picture));
+        auto* image = new PictureBox(frame, art::image9(piece.element));
         image->setObjectName(QStringLiteral("Image9(%1)").arg(piece.element));
         image->setAccessibleName(piece.accessible_name.toString());
-        image->setGeometry(to_pixels(piece.place));
+        const art::Image9Place place = art::image9_places.at(static_cast<std::size_t>(piece.element));
+        image->move(to_pixels(place.left), to_pixels(place.top));
         image->hide();
         m_image9.at(static_cast<std::size_t>(piece.element)) = image;
     }
 }
 
-// Dead keys compose only for a widget that takes input methods, so the lists take
-// them: a letter with an accent then reaches the game whichever list has the focus.
 QListWidget* Form1::createList(QWidget* container, const char* name, QStringView accessible_name)
 {
-    auto* list = make_control<QListWidget>(container, design(controls, name));
+    auto* list = make_control<LetterList>(container, design(controls, name));
     list->setAccessibleName(accessible_name.toString());
     list->setAttribute(Qt::WA_InputMethodEnabled);
-    list->setFocusPolicy(Qt::StrongFocus);
     return list;
 }
 

@@ -14,6 +14,7 @@ class StatusBar;
 // of the game: every change of the board is drawn at once from the board itself,
 // so the window behind a modal box is always current.
 class Form1 final : public QMainWindow, public BoardView {
+    Q_OBJECT
 public:
     Form1();
 

@@ -8,7 +8,8 @@
 
 #include "design_widget.h"
 #include "form2_layout.h"
-#include "pictures.h"
+#include "picture.h"
+#include "picture_box.h"
 #include "texts.h"
 #include "unicode_text.h"
 
@@ -20,7 +21,7 @@ Form2::Form2(WordFile& words, Prompts& prompts) : m_logic(words, prompts, *this)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(ui_text::form2_title.toString());
-    setWindowIcon(program_icon());
+    setWindowIcon(art::program_icon());
     setFont(design_font(arial_8));
     setFixedSize(to_pixels(form2_layout::client_area).size());
 
@@ -29,8 +30,8 @@ Form2::Form2(WordFile& words, Prompts& prompts) : m_logic(words, prompts, *this)
     m_text1->setAccessibleName(ui_text::new_word.toString());
     auto* command1 = make_control<QPushButton>(frame, design(controls, "Command1"));
     auto* command2 = make_control<QPushButton>(frame, design(controls, "Command2"));
-    command2->setIcon(stop_sign());
-    command2->setIconSize(form2_layout::stop_sign);
+    auto* stop = new PictureBox(command2, art::PictureName::form2_stop);
+    stop->move(command2->rect().center() - stop->rect().center());
     command2->setAccessibleName(ui_text::stop.toString());
     for (QPushButton* button : {command1, command2})
         button->setAutoDefault(true); // Enter presses the button that has the focus

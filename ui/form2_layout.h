@@ -12,5 +12,4 @@ inline constexpr DesignControl controls[] = {
     {"Command1", {4560, 360, 1815, 615}, ui_text::add_button, arial_8},
     {"Command2", {4560, 1080, 1815, 615}, {}, ms_sans_serif_8},
 };
-inline constexpr QSize stop_sign = {37, 35};
 } // namespace form2_layout

@@ -25,8 +25,8 @@ FrmAbout::FrmAbout(QWidget* owner) : QDialog(owner)
 
     auto* box = make_control<QFrame>(this, design(controls, "picIcon"));
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    auto* icon = new PictureBox(box, QStringLiteral("program_icon"));
-    icon->setGeometry(QRect(QPoint(), frm_about_layout::icon_size).translated(box->contentsRect().topLeft()));
+    auto* icon = new PictureBox(box, art::PictureName::program_icon);
+    icon->move(box->contentsRect().center() - icon->rect().center());
     box->setAccessibleName(ui_text::program_icon.toString());
 
     for (const char* name : {"lblDescription", "lblTitle", "lblVersion", "Label1"}) {

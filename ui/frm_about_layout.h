@@ -27,5 +27,4 @@ inline const Line rule[] = {
     {90, 1725, 5760, 1725, QColor(128, 128, 128), 1},
     {105, 1740, 5760, 1740, QColor(255, 255, 255), 2},
 };
-inline constexpr QSize icon_size = {32, 32};
 } // namespace frm_about_layout

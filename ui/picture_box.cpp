@@ -2,15 +2,16 @@
 
 #include <QPainter>
 
-#include "pictures.h"
+#include "picture.h"
 
-PictureBox::PictureBox(QWidget* parent, QString picture) : QWidget(parent), m_picture(std::move(picture))
+PictureBox::PictureBox(QWidget* parent, art::PictureName picture) : QWidget(parent), m_picture(picture)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(art::natural_size(picture));
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_pixmap(m_picture, size(), devicePixelRatioF()));
+    painter.drawPixmap(0, 0, art::picture(m_picture, devicePixelRatioF()));
 }

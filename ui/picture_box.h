@@ -1,17 +1,19 @@
 #pragma once
-#include <QString>
 #include <QWidget>
 
-// Shows one picture of the program's art at the box's size, drawn afresh for the
-// screen's device pixel ratio so it stays sharp on any scale.
+#include "picture_name.h"
+
+// Shows one of the program's pictures at its natural size, drawn afresh for the
+// screen's device pixel ratio so it stays sharp at any scale.
 class PictureBox final : public QWidget {
+    Q_OBJECT
 public:
-    PictureBox(QWidget* parent, QString picture);
-    const QString& picture() const { return m_picture; }
+    PictureBox(QWidget* parent, art::PictureName picture);
+    art::PictureName picture() const { return m_picture; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString m_picture;
+    art::PictureName m_picture;
 };

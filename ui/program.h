@@ -3,7 +3,9 @@
 #include <memory>
 
 #include "form1.h"
+#include "form2.h"
 #include "form3.h"
+#include "frm_about.h"
 #include "game.h"
 #include "handler_queue.h"
 #include "score_file.h"
@@ -13,8 +15,6 @@
 
 class CurrentDirectory;
 class FileSystem;
-class Form2;
-class FrmAbout;
 class Prompts;
 class RandomSource;
 

@@ -9,6 +9,7 @@
 // until the letter is guessed. Painted by the row, not by one widget per slot, so a
 // wide capital such as "M" may reach past its slot's edge without being cut.
 class SlotRow final : public QWidget {
+    Q_OBJECT
 public:
     // `slot` is the template's place in the window; the row spans `width` from the window's left.
     SlotRow(QWidget* window, TwipsRect slot, int width);

@@ -10,6 +10,7 @@ class QWidget;
 // arrows) and Tab, which moves the focus, are no characters. Text composed by an
 // input method (a dead key and a letter) arrives as its committed characters.
 class TypedCharacters final : public QObject {
+    Q_OBJECT
 public:
     TypedCharacters(QWidget& window, std::function<void(char32_t)> typed);
     ~TypedCharacters() override;

@@ -61,9 +61,9 @@ inline void check_no_text_clipped(const QWidget* window)
         int room = widget->width();
         if (qobject_cast<const QAbstractButton*>(widget))
             room -= 8; // the button's bevel
-        QVERIFY2(ink.width() <= room, qPrintable(widget->objectName() + u": " + text));
+        QVERIFY2(ink.width() <= room, qPrintable(widget->objectName() + QStringLiteral(": ") + text));
         if (qobject_cast<const QLabel*>(widget))
             QVERIFY2(metrics.tightBoundingRect(text).bottom() + metrics.ascent() <= widget->height(),
-                     qPrintable(widget->objectName() + u": " + text));
+                     qPrintable(widget->objectName() + QStringLiteral(": ") + text));
     }
 }

@@ -61,7 +61,8 @@ QWidget* DialogsTest::open(const char* command)
     QWidget* window = name == "pn" ? static_cast<QWidget*>(program.form2())
                       : name == "ver" ? static_cast<QWidget*>(&program.form3())
                                       : static_cast<QWidget*>(program.about());
-    if (!window || !QTest::qWaitForWindowActive(window))
+    // A dialog with an owner counts as active with it; wait for it to be active itself.
+    if (!window || !QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
         qFatal("%s opened no window", command);
     return window;
 }
@@ -159,8 +160,9 @@ void DialogsTest::window_kind()
     QVERIFY(!(window->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
     QVERIFY(!window->isModal());
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-    // Centred on the screen.
-    QCOMPARE(window->geometry().center(), window->screen()->availableGeometry().center());
+    // Centred on the screen, but for the frame the window system adds after placing it.
+    const QPoint off_centre = window->geometry().center() - window->screen()->availableGeometry().center();
+    QVERIFY(std::abs(off_centre.x()) <= 2 && std::abs(off_centre.y()) <= 2);
     // Only the about box has the main window as its owner.
     QCOMPARE(window->parentWidget() == &m_test->program.form1(), command == u"about");
 }
