@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGroupBox>
+#include "frame_box.h"
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
@@ -120,10 +120,10 @@ void Form1::createBoard()
     }
     m_status = make_control<StatusBar>(client, design(controls, "StatusBar1"));
 
-    auto* frame1 = make_control<QGroupBox>(client, design(controls, "Frame1"));
+    auto* frame1 = make_control<FrameBox>(client, design(controls, "Frame1"));
     createFigure(frame1);
-    make_control<QGroupBox>(client, design(controls, "Frame2"));
-    auto* frame3 = make_control<QGroupBox>(client, design(controls, "Frame3"));
+    make_control<FrameBox>(client, design(controls, "Frame2"));
+    auto* frame3 = make_control<FrameBox>(client, design(controls, "Frame3"));
     m_list2 = createList(frame3, "List2", ui_text::wrong_letters);
     m_list1 = createList(client, "List1", ui_text::right_letters);
     setTabOrder(m_list1, m_list2);

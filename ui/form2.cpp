@@ -1,7 +1,7 @@
 #include "form2.h"
 
 #include <QApplication>
-#include <QGroupBox>
+#include "frame_box.h"
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,7 +25,7 @@ Form2::Form2(WordFile& words, Prompts& prompts) : m_logic(words, prompts, *this)
     setFont(design_font(arial_8));
     setFixedSize(to_pixels(form2_layout::client_area).size());
 
-    auto* frame = make_control<QGroupBox>(this, design(controls, "Frame1"));
+    auto* frame = make_control<FrameBox>(this, design(controls, "Frame1"));
     m_text1 = make_control<QLineEdit>(frame, design(controls, "Text1"));
     m_text1->setAccessibleName(ui_text::new_word.toString());
     auto* command1 = make_control<QPushButton>(frame, design(controls, "Command1"));
