@@ -104,6 +104,7 @@ void Form1::createBoard()
 {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
+    client->setAccessibleName(ui_text::board.toString());
     client->setFixedSize(to_pixels(form1_layout::client_area).size());
     setCentralWidget(client);
 

@@ -33,6 +33,7 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
     }
     panel(caps_panel).setText(ui_text::caps_lock.toString());
     panel(num_panel).setText(ui_text::num_lock.toString());
+    panel(turn_panel).setAccessibleName(ui_text::no_turn.toString());
     panel(hits_panel).setToolTip(ui_text::hits_tip.toString());
     panel(failures_panel).setToolTip(ui_text::failures_tip.toString());
     connect(&m_clock, &QTimer::timeout, this, &StatusBar::refresh_indicators);
@@ -55,7 +56,7 @@ void StatusBar::show_game_panels(const Board& board)
 {
     for (int n : {hits_panel, failures_panel, turn_panel}) {
         panel(n).setText(to_qstring(board.panel(n)));
-        panel(n).setAccessibleName(panel(n).text());
+        panel(n).setAccessibleName(panel(n).text().isEmpty() ? ui_text::no_turn.toString() : panel(n).text());
     }
 }
 

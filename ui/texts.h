@@ -13,6 +13,7 @@ inline constexpr QStringView holder_template = u"&L";
 inline constexpr QStringView word_shown = u"Palabra";
 inline constexpr QStringView figure_backdrop = u"Fondo del colgado";
 inline constexpr QStringView points_shown = u"Puntos";
+inline constexpr QStringView board = u"Tablero";
 
 inline constexpr QStringView game_menu = u"Juego";
 inline constexpr QStringView add_words = u"Introducir palabras nuevas";
@@ -33,6 +34,7 @@ inline constexpr QStringView lock_off = u"desactivado";
 inline constexpr QStringView hits_tip = u"Número de aciertos";
 inline constexpr QStringView failures_tip = u"Número de fallos";
 inline constexpr QStringView status_bar = u"Barra de estado";
+inline constexpr QStringView no_turn = u"Sin turno";
 
 inline constexpr QStringView form2_title = u"Añadir palabras al fitxero...";
 inline constexpr QStringView add_frame = u"Añadir";

@@ -1,5 +1,6 @@
 #pragma once
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,5 +66,23 @@ inline void check_no_text_clipped(const QWidget* window)
         if (qobject_cast<const QLabel*>(widget))
             QVERIFY2(metrics.tightBoundingRect(text).bottom() + metrics.ascent() <= widget->height(),
                      qPrintable(widget->objectName() + QStringLiteral(": ") + text));
+    }
+}
+
+// What a screen reader says for the control.
+inline QString accessible_name(QWidget* widget)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+// Every control of the window that a player can see has a name a screen reader says.
+inline void check_every_control_named(const QWidget* window)
+{
+    for (auto* widget : window->findChildren<QWidget*>()) {
+        if (widget->objectName().isEmpty() || widget->objectName().startsWith(u"qt_")
+            || !widget->isVisibleTo(window))
+            continue;
+        QVERIFY2(!accessible_name(widget).trimmed().isEmpty(), qPrintable(widget->objectName()));
     }
 }

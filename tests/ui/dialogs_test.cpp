@@ -24,6 +24,7 @@ private Q_SLOTS:
     void window_kind_data();
     void window_kind();
     void no_caption_is_clipped();
+    void every_control_named();
     void twenty_character_rule_data();
     void twenty_character_rule();
     void form2_closing_data();
@@ -171,6 +172,14 @@ void DialogsTest::no_caption_is_clipped()
 {
     for (const char* command : {"pn", "ver", "about"})
         check_no_text_clipped(open(command));
+}
+
+void DialogsTest::every_control_named()
+{
+    for (const char* command : {"pn", "ver", "about"})
+        check_every_control_named(open(command));
+    QCOMPARE(accessible_name(m_test->program.form2()->findChild<QWidget*>(QStringLiteral("Command2"))),
+             QStringLiteral("Cerrar sin añadir"));
 }
 
 void DialogsTest::twenty_character_rule_data()

@@ -30,6 +30,9 @@ private Q_SLOTS:
     void typed_character_reaches_game_data();
     void typed_character_reaches_game();
     void board_drawn_at_once();
+    void accessible_name_data();
+    void accessible_name();
+    void pictures_drawn_for_the_screen();
 
 private:
     Form1* m_form1 = nullptr;
@@ -291,6 +294,47 @@ void Form1Test::board_drawn_at_once()
     QCOMPARE(m_form1->findChild<SlotRow*>()->accessibleDescription(), QStringLiteral("C C"));
     m_form1->show_board(Board{});
     QCOMPARE(list1->count(), 0);
+}
+
+void Form1Test::accessible_name_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("List1") << "List1" << "Letras correctas";
+    QTest::newRow("List2") << "List2" << "Letras incorrectas";
+    QTest::newRow("the slots") << "SlotRow" << "Palabra";
+    QTest::newRow("Frame1") << "Frame1" << "Colgado";
+    QTest::newRow("the first piece") << "Image9(8)" << "Cabeza";
+    QTest::newRow("Caps Lock, off here") << "Panel1" << "MAYÚS desactivado";
+    QTest::newRow("hits") << "Panel5" << "Aciertos: 0";
+}
+
+void Form1Test::accessible_name()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, spoken);
+    m_form1->show_board(Board{});
+    QCOMPARE(::accessible_name(m_form1->findChild<QWidget*>(name)), spoken);
+    Board board;
+    board.Image9.fill(true);
+    board.Label3_visible = board.Label4_visible = true;
+    m_form1->show_board(board);
+    check_every_control_named(m_form1);
+    m_form1->show_board(Board{});
+}
+
+// At 1.5 or 2 device pixels per pixel (the scaled runs of this test) a piece is
+// drawn for the screen, not blown up from its 1:1 pixels.
+void Form1Test::pictures_drawn_for_the_screen()
+{
+    auto* head = m_form1->findChild<PictureBox*>(QStringLiteral("Image9(8)"));
+    head->show();
+    const qreal ratio = m_form1->devicePixelRatioF();
+    const QPixmap shot = head->grab();
+    QCOMPARE(shot.devicePixelRatio(), ratio);
+    QCOMPARE(shot.size(), (QSizeF(102, 132) * ratio).toSize());
+    QCOMPARE(head->size(), QSize(102, 132));
+    head->hide();
 }
 
 QTEST_MAIN(Form1Test)

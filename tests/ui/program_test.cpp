@@ -30,6 +30,8 @@ private Q_SLOTS:
     void input_box_data();
     void input_box();
     void new_game_request_waits_for_the_handler();
+    void program_ends_data();
+    void program_ends();
 
 private:
     static void type(QWidget* widget, const QString& letters);
@@ -224,6 +226,28 @@ void ProgramTest::new_game_request_waits_for_the_handler()
         events << QStringLiteral("handler ends");
     });
     QTRY_COMPARE(events, (QStringList{"box opens", "handler ends", "new game"}));
+}
+
+void ProgramTest::program_ends_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Salir") << "sortir";
+    QTest::newRow("the main window's close box, with the other windows open") << "close";
+}
+
+void ProgramTest::program_ends()
+{
+    QFETCH(QString, how);
+    TestProgram test;
+    QVERIFY(test.start("Feo\r\n"));
+    Form1& form1 = test.program.form1();
+    for (const char* command : {"one", "pn", "ver", "about"})
+        form1.command(command).trigger();
+    QTimer::singleShot(0, &form1, [&] {
+        how == u"close" ? void(form1.close()) : form1.command("sortir").trigger();
+    });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); }); // not ended: fail, not hang
+    QCOMPARE(QApplication::exec(), 0);
 }
 
 QTEST_MAIN(ProgramTest)
