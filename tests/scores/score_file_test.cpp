@@ -82,10 +82,4 @@ TEST_F(ScoreFileTest, WritesAllSixLinesOverALongerFile) {
     EXPECT_EQ(dir.read("puntuaciones.txt"), "\r\n3000\r\nBea\r\n2000\r\nCid\r\n1000\r\n");
 }
 
-TEST_F(ScoreFileTest, RefusesATableTheFileCannotHold) {
-    dir.write("puntuaciones.txt", table);
-    EXPECT_FALSE(scores.write({U"李", U"3000", U"Bea", U"2000", U"Cid", U"1000"}));
-    EXPECT_EQ(dir.read("puntuaciones.txt"), table);
-}
-
 } // namespace

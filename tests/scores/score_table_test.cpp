@@ -25,12 +25,10 @@ constexpr auto least = std::numeric_limits<std::int64_t>::min();
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ScoreValue,
-    testing::Values(ValueCase{"plain", U"1000", 1000}, ValueCase{"blanks_around", U" \t2000 ", 2000},
-                    ValueCase{"plus", U"+5", 5}, ValueCase{"minus", U"-7", -7},
-                    ValueCase{"leading_zeros", U"007", 7}, ValueCase{"empty", U"", std::nullopt},
-                    ValueCase{"letters", U"abc", std::nullopt}, ValueCase{"trailing_letter", U"12a", std::nullopt},
+    testing::Values(ValueCase{"blanks_around", U" \t2000 ", 2000}, ValueCase{"plus", U"+5", 5},
+                    ValueCase{"minus", U"-7", -7}, ValueCase{"empty", U"", std::nullopt},
+                    ValueCase{"trailing_letter", U"12a", std::nullopt},
                     ValueCase{"blank_inside", U"1 2", std::nullopt}, ValueCase{"sign_only", U"-", std::nullopt},
-                    ValueCase{"fraction", U"1.5", std::nullopt},
                     ValueCase{"full_width_digits", U"１２", std::nullopt},
                     ValueCase{"largest", U"9223372036854775807", most},
                     ValueCase{"smallest", U"-9223372036854775808", least},
