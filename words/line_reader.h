@@ -1,6 +1,5 @@
 #pragma once
 #include <cstddef>
-#include <cstdint>
 #include <string_view>
 
 // Lines of a data file: a CR ends a line and an LF right after it is skipped; a
@@ -17,7 +16,3 @@ private:
 
 // Whether the last line of bytes has its end: a CR, or a CR and an LF.
 bool ends_with_line_end(std::string_view bytes);
-// How many lines a LineReader finds in bytes, counted without splitting them.
-std::int64_t count_lines(std::string_view bytes);
-// Line k (1 to count_lines(bytes)) of bytes, found without splitting the lines before it.
-std::string_view line_at(std::string_view bytes, std::int64_t k);

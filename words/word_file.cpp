@@ -6,6 +6,7 @@
 #include "cp1252.h"
 #include "current_directory.h"
 #include "file_system.h"
+#include "line_index.h"
 #include "line_reader.h"
 #include "random_source.h"
 #include "storable_word.h"
@@ -59,11 +60,12 @@ DrawnWord WordFile::draw() {
     std::string bytes;
     if (m_files.read(path(), bytes) != FileSystem::Read::ok)
         return drawn;
-    drawn.word_count = count_lines(bytes);
+    const LineIndex lines(bytes);
+    drawn.word_count = lines.count();
     if (drawn.word_count == 0)
         return drawn;
     drawn.file_has_words = has_non_empty_line(bytes);
-    drawn.word = decode_cp1252(line_at(bytes, line_number(drawn.word_count, m_random.next())));
+    drawn.word = decode_cp1252(lines.line(line_number(drawn.word_count, m_random.next())));
     return drawn;
 }
 
