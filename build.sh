@@ -43,6 +43,9 @@ case "${1:-}" in
     install_missing "${packages[@]}" "${test_packages[@]}"
     configure_and_build build-sanitize -DCUERDALOKKK_SANITIZE=ON -DCUERDALOKKK_BENCH=OFF
     (cd build-sanitize && ctest --output-on-failure -j "$jobs" -LE system)
+    CC=clang CXX=clang++ configure_and_build build-fuzz -DCUERDALOKKK_FUZZ=ON -DCUERDALOKKK_UI=OFF \
+      -DBUILD_TESTING=OFF -DCUERDALOKKK_BENCH=OFF
+    (cd build-fuzz && ctest --output-on-failure -j "$jobs" -L fuzz)
     configure_and_build build
     cd build && ctest --output-on-failure -j "$jobs"
     ;;

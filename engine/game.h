@@ -49,15 +49,17 @@ private:
     void check_word();
     void pass_turn();
 
-    // Readies the next computer word of the one-player way; false when the word
-    // file has no word, after saying so.
-    bool prepare_one_player_word(bool draw_until_word);
-    std::optional<std::u32string> draw_word();
+    // A word from the word file; nothing when the file has no word, after saying so.
+    std::optional<std::u32string> draw_word(bool until_word);
+    void play_computer_word(std::u32string word);
+    void play_twice(std::u32string first);
     void reset_board();
     void lay_out_word(const std::u32string& word);
-    void start_turns(std::u32string_view first_player);
+    void start_word(std::u32string word);
+    void reset_counts();
     std::optional<std::u32string> ask_player_count();
     std::optional<std::u32string> ask_word(std::u32string_view setter);
+    void play_turns_of_several(std::u32string count, std::u32string word);
 
     void show_picture(int k);
     void add_line(std::vector<std::u32string>& list, BoardPart part, std::u32string_view line);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cp1252.h"
-#include "messages.h"
+#include "score_messages.h"
 #include "prompts.h"
 #include "score_file.h"
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "messages.h"
+#include "word_messages.h"
 #include "prompts.h"
 #include "storable_word.h"
 #include "word_file.h"

@@ -1,0 +1,72 @@
+#include <benchmark/benchmark.h>
+
+#include "current_directory.h"
+#include "deferred_game.h"
+#include "file_system.h"
+#include "game.h"
+#include "prompts.h"
+#include "random_source.h"
+#include "score_file.h"
+#include "score_window.h"
+#include "word_file.h"
+
+namespace {
+
+const std::u32string word = U"ábcdéfghíjklmñópqrstú";
+
+struct NoFiles final : FileSystem {
+    Read read(const std::filesystem::path&, std::string&) override { return Read::missing; }
+    bool missing(const std::filesystem::path&) override { return true; }
+    bool replace(const std::filesystem::path&, std::string_view) override { return true; }
+};
+struct Here final : CurrentDirectory {
+    std::filesystem::path path() const override { return "."; }
+};
+struct Zero final : RandomSource {
+    double next() override { return 0; }
+};
+// "X jugadores": three players and the 21-letter word.
+struct Answers final : Prompts {
+    bool count_next = true;
+    void message(std::u32string_view, std::u32string_view, MessageStyle) override {}
+    std::u32string input(std::u32string_view, std::u32string_view, std::u32string_view) override
+    {
+        count_next = !count_next;
+        return count_next ? word : U"3";
+    }
+};
+struct NoView final : BoardView, ScoreWindowView, DeferredGame {
+    void changed(const Board& board, BoardPart) override { benchmark::DoNotOptimize(&board); }
+    void show_cells(const ScoreCells&) override {}
+    void show() override {}
+    void close() override {}
+    void request_one_player_game() override {}
+};
+
+// One typed letter on a 21-letter word, a hit; every 20 letters a fresh word.
+void BM_TypedLetter(benchmark::State& state)
+{
+    NoFiles files;
+    Here here;
+    Zero zero;
+    Answers answers;
+    NoView view;
+    WordFile words{files, here, zero};
+    ScoreFile scores{files, here};
+    ScoreWindow score_window{scores, answers, view};
+    Game game{{words, scores, score_window, answers, view, view}};
+    std::size_t next = word.size();
+    for (auto _ : state) {
+        if (next >= word.size() - 1) {
+            game.five_click();
+            next = 0;
+        }
+        game.on_key_press(word[next++]);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_TypedLetter);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,14 @@
+#include "game.h"
+
+void Game::one_click()
+{
+    std::optional<std::u32string> word = draw_word(/*until_word=*/false);
+    if (!word)
+        return;
+    show_score_display(true);
+    m_state.score = 0;
+    m_state.pair_turn = 3;
+    m_state.last_setter = 3;
+    m_state.multi_mode = false;
+    play_twice(std::move(*word));
+}

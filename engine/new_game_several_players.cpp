@@ -1,0 +1,72 @@
+#include "game.h"
+#include "game_messages.h"
+#include "prompts.h"
+#include "score_table.h"
+
+std::optional<std::u32string> Game::ask_player_count()
+{
+    std::u32string answer = m_services.prompts.input(game_text::count_prompt, game_text::program_title, U"");
+    if (answer.empty())
+        return std::nullopt;
+    const std::optional<std::int64_t> players = score_value(answer);
+    if (!players || *players < 2) {
+        // Such a count has no turn order: the turn would never come back to player 2.
+        m_services.prompts.message(game_text::bad_player_count, game_text::program_title, MessageStyle::critical);
+        return std::nullopt;
+    }
+    if (*players >= 31) {
+        m_services.prompts.message(game_text::too_many_players, game_text::program_title, MessageStyle::critical);
+        return std::nullopt;
+    }
+    return answer;
+}
+
+void Game::two_click()
+{
+    std::optional<std::u32string> word = draw_word(/*until_word=*/false);
+    if (!word)
+        return;
+    show_score_display(false);
+    m_state.pair_turn = 1;
+    m_state.last_setter = 3;
+    m_state.multi_mode = false;
+    set_panel(7, std::u32string{game_text::player1});
+    // F2 after an empty draw starts a one-player game, not another game of this mode.
+    play_twice(std::move(*word));
+}
+
+void Game::play_turns_of_several(std::u32string count, std::u32string word)
+{
+    show_score_display(false);
+    m_state.pair_turn = 3;
+    m_state.last_setter = 3;
+    m_state.current_player = 2;
+    m_state.multi_mode = true;
+    m_state.player_count = std::move(count);
+    set_panel(7, std::u32string{game_text::player2});
+    reset_counts();
+    start_word(std::move(word));
+}
+
+void Game::five_click()
+{
+    std::optional<std::u32string> count = ask_player_count();
+    if (!count)
+        return;
+    std::optional<std::u32string> word = ask_word(game_text::player1);
+    if (!word)
+        return;
+    play_turns_of_several(std::move(*count), std::move(*word));
+}
+
+void Game::tree_click()
+{
+    std::optional<std::u32string> count = ask_player_count();
+    if (!count)
+        return;
+    // An empty line drawn here is played on: the first key completes the word.
+    std::optional<std::u32string> word = draw_word(/*until_word=*/false);
+    if (!word)
+        return;
+    play_turns_of_several(std::move(*count), std::move(*word));
+}

@@ -1,0 +1,33 @@
+#include "game.h"
+#include "game_messages.h"
+#include "prompts.h"
+
+std::optional<std::u32string> Game::ask_word(std::u32string_view setter)
+{
+    std::u32string word = m_services.prompts.input(game_text::word_prompt, setter, U"");
+    if (word.empty())
+        return std::nullopt;
+    if (word.size() >= 22) {
+        m_services.prompts.message(game_text::word_too_long, game_text::error_title, MessageStyle::critical);
+        return std::nullopt;
+    }
+    return word;
+}
+
+void Game::for_click()
+{
+    // The roles swap even when no word is given: the other player is asked next time.
+    const bool first_sets = m_state.last_setter == 2;
+    m_state.last_setter = first_sets ? 1 : 2;
+    const std::u32string_view setter = first_sets ? game_text::player1 : game_text::player2;
+    const std::u32string_view guesser = first_sets ? game_text::player2 : game_text::player1;
+    std::optional<std::u32string> word = ask_word(setter);
+    if (!word)
+        return;
+    show_score_display(false);
+    m_state.pair_turn = 3;
+    m_state.multi_mode = false;
+    set_panel(7, std::u32string{guesser});
+    reset_counts();
+    start_word(std::move(*word));
+}

@@ -1,0 +1,27 @@
+#include "game.h"
+#include "prompts.h"
+#include "score_file.h"
+#include "score_messages.h"
+#include "score_window.h"
+#include "word_file.h"
+#include "word_messages.h"
+
+void Game::on_main_window_load()
+{
+    m_services.score_window.bandera = false;
+    m_state.current_player = 2;
+    m_state.pair_turn = 3;
+    m_state.last_setter = 3;
+    m_state.multi_mode = false;
+    m_state.letter_found = false;
+
+    if (!m_services.words.missing())
+        return;
+    // First run. A score file already there holds real records: keep it.
+    const bool words_written = m_services.words.create();
+    const bool scores_written = !m_services.scores.missing() || m_services.scores.write(default_score_table());
+    if (!words_written)
+        m_services.prompts.message(words_text::create_failed, words_text::error_title, MessageStyle::critical);
+    else if (!scores_written)
+        m_services.prompts.message(scores_text::save_failed, scores_text::error_title, MessageStyle::critical);
+}

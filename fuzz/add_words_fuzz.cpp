@@ -1,0 +1,108 @@
+// Whatever is typed, pasted or clicked in the add-words dialog, the word file only
+// grows by whole, terminated, storable lines of at most 20 characters.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "add_words.h"
+#include "cp1252.h"
+#include "line_reader.h"
+#include "memory_file_system.h"
+#include "prompts.h"
+#include "random_source.h"
+#include "word_file.h"
+
+namespace {
+
+struct Zero final : RandomSource {
+    double next() override { return 0; }
+};
+struct Silent final : Prompts {
+    void message(std::u32string_view, std::u32string_view, MessageStyle) override {}
+    std::u32string input(std::u32string_view, std::u32string_view, std::u32string_view) override { return {}; }
+};
+struct Dialog final : AddWordsView {
+    void show_text(const std::u32string&, std::size_t) override {}
+    void beep() override {}
+    void close() override {}
+};
+
+class Input {
+public:
+    Input(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    bool empty() const { return m_at >= m_size; }
+    std::uint8_t byte() { return empty() ? 0 : m_data[m_at++]; }
+    // Mostly storable characters, now and then any other one.
+    char32_t character()
+    {
+        const std::uint8_t high = byte();
+        const std::uint8_t low = byte();
+        if (high < 0xE0)
+            return decode_cp1252(std::string(1, static_cast<char>(low)))[0];
+        const char32_t c = static_cast<char32_t>((high & 0x1F) << 16 | low << 8 | byte());
+        return c >= 0xD800 && c < 0xE000 ? U'?' : c;
+    }
+
+private:
+    const std::uint8_t* m_data;
+    std::size_t m_size;
+    std::size_t m_at = 0;
+};
+
+// The part after the old bytes is one storable line of 1 to 20 characters and its CR LF.
+bool grew_by_one_line(const std::string& before, const std::string& after)
+{
+    if (after == before)
+        return true;
+    if (after.compare(0, before.size(), before) != 0)
+        return false;
+    std::string added = after.substr(before.size());
+    const bool unterminated = !before.empty() && before.back() != '\r' &&
+                              !(before.size() >= 2 && before.ends_with("\r\n"));
+    if (unterminated) {
+        if (!added.starts_with("\r\n"))
+            return false;
+        added.erase(0, 2);
+    }
+    if (added.size() < 3 || !added.ends_with("\r\n"))
+        return false;
+    const std::string_view word{added.data(), added.size() - 2};
+    return word.size() <= 20 && word.find_first_of("\r\n") == std::string_view::npos;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    Input input{data, size};
+    MemoryFileSystem files;
+    FixedDirectory directory;
+    Zero zero;
+    Silent prompts;
+    Dialog view;
+    WordFile words{files, directory, zero};
+    std::string file;
+    for (std::uint8_t n = input.byte() % 16; n > 0; --n)
+        file += static_cast<char>(input.byte());
+    files.files[words.path()] = file;
+
+    AddWords dialog{words, prompts, view};
+    while (!input.empty()) {
+        switch (input.byte() % 4) {
+        case 0: {
+            std::u32string text;
+            for (std::uint8_t n = input.byte() % 32; n > 0; --n)
+                text += input.character();
+            dialog.text1_change(text, input.byte() % (text.size() + 1));
+            break;
+        }
+        case 1: dialog.text1_key_press(input.character()); break;
+        case 2: dialog.command1_click(); break;
+        default: dialog.command2_click(); break;
+        }
+        if (dialog.text().size() > 20 || !grew_by_one_line(file, files.files[words.path()]))
+            std::abort();
+        file = files.files[words.path()];
+    }
+    return 0;
+}

@@ -1,0 +1,53 @@
+// A draw from any word file gives one of its lines, or says there is no word.
+// The first eight bytes give r.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cp1252.h"
+#include "line_reader.h"
+#include "memory_file_system.h"
+#include "random_source.h"
+#include "word_file.h"
+
+namespace {
+struct Fixed final : RandomSource {
+    double value = 0;
+    double next() override { return value; }
+};
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 8)
+        return 0;
+    std::uint64_t bits;
+    std::memcpy(&bits, data, 8);
+    Fixed random;
+    random.value = static_cast<double>(bits >> 11) / static_cast<double>(1ULL << 53); // [0, 1)
+
+    MemoryFileSystem files;
+    FixedDirectory directory;
+    WordFile words{files, directory, random};
+    const std::string bytes{reinterpret_cast<const char*>(data) + 8, size - 8};
+    files.files[words.path()] = bytes;
+
+    std::vector<std::u32string> lines;
+    bool any_word = false;
+    LineReader reader{bytes};
+    std::string_view line;
+    while (reader.next(line)) {
+        lines.push_back(decode_cp1252(line));
+        any_word = any_word || !line.empty();
+    }
+
+    const DrawnWord drawn = words.draw();
+    if (drawn.word_count != static_cast<std::int64_t>(lines.size()) || drawn.file_has_words != any_word)
+        std::abort();
+    if (lines.empty() ? !drawn.word.empty() : std::find(lines.begin(), lines.end(), drawn.word) == lines.end())
+        std::abort();
+    return 0;
+}

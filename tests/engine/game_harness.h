@@ -1,0 +1,99 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "deferred_game.h"
+#include "game.h"
+#include "memory_file_system.h"
+#include "prompts.h"
+#include "random_source.h"
+#include "score_file.h"
+#include "score_window.h"
+#include "word_file.h"
+
+// Names each row of a table-driven test after its `name`.
+struct CaseName {
+    template <class Row>
+    std::string operator()(const testing::TestParamInfo<Row>& row) const { return row.param.name; }
+};
+
+// The digits of value, as the game shows numbers.
+std::u32string decimal(long long value);
+
+// Gives the values queued, then 0 (the last line of the file).
+class ScriptedRandom final : public RandomSource {
+public:
+    std::deque<double> values;
+    double next() override;
+};
+
+struct Message {
+    std::u32string text;
+    std::u32string title;
+    MessageStyle style;
+};
+
+// Answers input boxes from a queue (then cancels) and records every box shown.
+class ScriptedPrompts final : public Prompts {
+public:
+    std::deque<std::u32string> answers;
+    std::vector<Message> messages;
+    std::vector<Message> inputs; // prompt and title of each input box
+    std::function<void(const Message&)> on_message;
+
+    void message(std::u32string_view text, std::u32string_view title, MessageStyle style) override;
+    std::u32string input(std::u32string_view prompt, std::u32string_view title,
+                         std::u32string_view default_text) override;
+};
+
+class RecordingBoardView final : public BoardView {
+public:
+    std::vector<BoardPart> changes;
+    void changed(const Board&, BoardPart part) override { changes.push_back(part); }
+};
+
+class CountingDeferred final : public DeferredGame {
+public:
+    int requests = 0;
+    void request_one_player_game() override { ++requests; }
+};
+
+class RecordingScoreView final : public ScoreWindowView {
+public:
+    ScoreCells shown;
+    bool open = false;
+    void show_cells(const ScoreCells& cells) override { shown = cells; }
+    void show() override { open = true; }
+    void close() override { open = false; }
+};
+
+// A started game with its word file and score file in memory.
+struct GameHarness {
+    MemoryFileSystem files;
+    FixedDirectory directory;
+    ScriptedRandom random;
+    ScriptedPrompts prompts;
+    RecordingBoardView view;
+    CountingDeferred deferred;
+    RecordingScoreView score_view;
+    WordFile words{files, directory, random};
+    ScoreFile scores{files, directory};
+    ScoreWindow score_window{scores, prompts, score_view};
+    Game game{{words, scores, score_window, prompts, deferred, view}};
+
+    // Writes the word file (CR LF after every word) and starts the program.
+    explicit GameHarness(const std::vector<std::u32string>& word_lines = {U"Feo"});
+    void set_words(const std::vector<std::u32string>& word_lines);
+    void set_scores(const std::string& bytes);
+    std::string score_bytes() const;
+    void type(std::u32string_view characters);
+    // Plays one-player words until the score is reached, then loses the word.
+    void score_and_lose(int words_won);
+
+    const Board& board() const { return game.board(); }
+    const GameState& state() const { return game.state(); }
+};
