@@ -37,6 +37,8 @@ public:
 
 private:
     void set_cells(const ScoreCells& cells);
+    // Writes cells to the score file; on failure tells the user and gives false.
+    bool save(const ScoreCells& cells);
 
     ScoreFile& m_file;
     Prompts& m_prompts;

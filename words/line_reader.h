@@ -13,3 +13,6 @@ public:
 private:
     std::string_view m_rest;
 };
+
+// Whether the last line of bytes has its end: a CR, or a CR and an LF.
+bool ends_with_line_end(std::string_view bytes);

@@ -1,0 +1,51 @@
+#include "score_file.h"
+
+#include <algorithm>
+
+#include "cp1252.h"
+#include "current_directory.h"
+#include "file_system.h"
+#include "line_reader.h"
+
+ScoreFile::ScoreFile(FileSystem& files, const CurrentDirectory& directory)
+    : m_files(files), m_directory(directory) {}
+
+std::filesystem::path ScoreFile::path() const { return m_directory.path() / "puntuaciones.txt"; }
+
+bool ScoreFile::missing() const { return m_files.missing(path()); }
+
+// A place the file does not hold whole, or whose score is no number, reads as the
+// default place, so the record check always has numbers to compare with.
+std::vector<std::u32string> ScoreFile::read_lines(int n) const {
+    const auto wanted = static_cast<std::size_t>(std::clamp(n, 0, 6));
+    std::string bytes;
+    if (m_files.read(path(), bytes) != FileSystem::Read::ok)
+        bytes.clear();
+    LineReader reader(bytes);
+    std::vector<std::u32string> lines;
+    std::string_view line;
+    while (lines.size() < wanted && reader.next(line))
+        lines.push_back(decode_cp1252(line));
+
+    const auto defaults = default_score_table();
+    lines.resize(wanted);
+    for (std::size_t score = 1; score < wanted; score += 2) {
+        if (!score_value(lines[score])) {
+            lines[score - 1] = defaults[score - 1];
+            lines[score] = defaults[score];
+        }
+    }
+    return lines;
+}
+
+bool ScoreFile::write(const ScoreCells& cells) {
+    std::string bytes;
+    for (const auto& cell : cells) {
+        const auto encoded = encode_cp1252(cell);
+        if (!encoded)
+            return false;
+        bytes += *encoded;
+        bytes += "\r\n";
+    }
+    return m_files.replace(path(), bytes);
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "prompts.h"
+
+// Answers input boxes from a script (Cancel when it runs out) and records every box.
+class ScriptedPrompts final : public Prompts {
+public:
+    struct Message {
+        std::u32string text;
+        std::u32string title;
+        MessageStyle style;
+        bool operator==(const Message&) const = default;
+    };
+    struct Input {
+        std::u32string prompt;
+        std::u32string title;
+        std::u32string default_text;
+        bool operator==(const Input&) const = default;
+    };
+
+    void message(std::u32string_view text, std::u32string_view title, MessageStyle style) override {
+        messages.push_back({std::u32string(text), std::u32string(title), style});
+    }
+    std::u32string input(std::u32string_view prompt, std::u32string_view title,
+                         std::u32string_view default_text) override {
+        inputs.push_back({std::u32string(prompt), std::u32string(title), std::u32string(default_text)});
+        if (answers.empty())
+            return {};
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<std::u32string> answers;
+    std::vector<Message> messages;
+    std::vector<Input> inputs;
+};

@@ -1,0 +1,45 @@
+#include "add_words.h"
+
+#include <utility>
+
+#include "word_messages.h"
+#include "prompts.h"
+#include "storable_word.h"
+#include "word_file.h"
+
+AddWords::AddWords(WordFile& words, Prompts& prompts, AddWordsView& view)
+    : m_words(words), m_prompts(prompts), m_view(view) {}
+
+// The caret does not matter: whatever was typed or pasted, the text keeps its
+// first 20 characters.
+void AddWords::text1_change(std::u32string text, std::size_t /*caret*/) {
+    m_text = std::move(text);
+    if (m_text.size() <= max_length)
+        return;
+    m_text.resize(max_length);
+    m_view.show_text(m_text, max_length);
+    m_view.beep();
+}
+
+void AddWords::text1_key_press(char32_t c) {
+    if (c == U'\r')
+        command1_click();
+}
+
+void AddWords::command1_click() {
+    if (m_text.empty()) {
+        m_view.close();
+        return;
+    }
+    if (!storable_word(m_text)) {
+        m_prompts.message(words_text::invalid_characters, words_text::error_title, MessageStyle::critical);
+        return;
+    }
+    if (!m_words.append(m_text)) {
+        m_prompts.message(words_text::append_failed, words_text::error_title, MessageStyle::critical);
+        return;
+    }
+    m_view.close();
+}
+
+void AddWords::command2_click() { m_view.close(); }

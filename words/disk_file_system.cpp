@@ -1,0 +1,95 @@
+#include "disk_file_system.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace {
+
+class Descriptor {
+public:
+    explicit Descriptor(int value) : m_value(value) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (m_value >= 0)
+            ::close(m_value);
+    }
+    int get() const { return m_value; }
+
+private:
+    int m_value;
+};
+
+bool read_all(int descriptor, std::string& bytes) {
+    struct stat info {};
+    // One byte beyond the size seen, so a file of that size ends in one pass.
+    const auto expected = ::fstat(descriptor, &info) == 0 && info.st_size > 0
+                              ? static_cast<std::size_t>(info.st_size) + 1
+                              : std::size_t{4096};
+    bytes.resize(expected);
+    std::size_t used = 0;
+    for (;;) {
+        if (used == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const auto got = ::read(descriptor, bytes.data() + used, bytes.size() - used);
+        if (got == 0)
+            break;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        used += static_cast<std::size_t>(got);
+    }
+    bytes.resize(used);
+    return true;
+}
+
+// A new file gets the bits any program's new file gets: all read and write
+// bits less the process's umask, which can only be read by setting it.
+mode_t permission_bits(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0)
+        return info.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+FileSystem::Read DiskFileSystem::read(const std::filesystem::path& path, std::string& bytes) {
+    bytes.clear();
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0)
+        return errno == ENOENT ? Read::missing : Read::failed;
+    if (read_all(file.get(), bytes))
+        return Read::ok;
+    bytes.clear();
+    return Read::failed;
+}
+
+bool DiskFileSystem::missing(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found;
+}
+
+bool DiskFileSystem::replace(const std::filesystem::path& path, std::string_view bytes) {
+    // Built by appending: GCC 12 warns falsely on "." + std::string at -O3 (its bug 105329).
+    std::string name = ".";
+    name += path.filename().string();
+    name += ".XXXXXX";
+    std::string temporary = (path.parent_path() / name).string();
+    std::FILE* file = m_steps.open(temporary, permission_bits(path));
+    if (file == nullptr)
+        return false;
+    const bool written = m_steps.write(file, bytes) && m_steps.flush(file) && m_steps.sync(file);
+    const bool closed = m_steps.close(file);
+    if (written && closed && m_steps.rename(temporary, path))
+        return true;
+    m_steps.remove(temporary);
+    return false;
+}

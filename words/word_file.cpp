@@ -1,0 +1,84 @@
+#include "word_file.h"
+
+#include <cmath>
+
+#include "builtin_words.h"
+#include "cp1252.h"
+#include "current_directory.h"
+#include "file_system.h"
+#include "line_index.h"
+#include "line_reader.h"
+#include "random_source.h"
+#include "storable_word.h"
+
+namespace {
+
+constexpr std::string_view line_end = "\r\n";
+
+// Line k (1-based) of the file, each line as likely as any other: k = floor(count * r)
+// in single precision, with k = 0 and k = count standing for the last line. Beyond
+// 2^24 lines a float cannot tell neighbouring line numbers apart, so there the
+// product is taken in double precision.
+std::int64_t line_number(std::int64_t count, double r) {
+    constexpr std::int64_t float_exact = std::int64_t{1} << 24;
+    const auto k = count <= float_exact
+                       ? static_cast<std::int64_t>(std::floor(static_cast<float>(count) * static_cast<float>(r)))
+                       : static_cast<std::int64_t>(std::floor(static_cast<double>(count) * r));
+    return k <= 0 || k >= count ? count : k;
+}
+
+// A line is empty when its first byte ends it; any other byte gives a word.
+bool has_non_empty_line(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const bool skipped_lf = bytes[i] == '\n' && i > 0 && bytes[i - 1] == '\r';
+        if (bytes[i] != '\r' && !skipped_lf)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+WordFile::WordFile(FileSystem& files, const CurrentDirectory& directory, RandomSource& random)
+    : m_files(files), m_directory(directory), m_random(random) {}
+
+std::filesystem::path WordFile::path() const { return m_directory.path() / "palabras.txt"; }
+
+bool WordFile::missing() const { return m_files.missing(path()); }
+
+bool WordFile::create() {
+    std::string bytes;
+    for (const auto word : builtin_words) {
+        bytes += *encode_cp1252(word);
+        bytes += line_end;
+    }
+    return m_files.replace(path(), bytes);
+}
+
+DrawnWord WordFile::draw() {
+    DrawnWord drawn;
+    std::string bytes;
+    if (m_files.read(path(), bytes) != FileSystem::Read::ok)
+        return drawn;
+    const LineIndex lines(bytes);
+    drawn.word_count = lines.count();
+    if (drawn.word_count == 0)
+        return drawn;
+    drawn.file_has_words = has_non_empty_line(bytes);
+    drawn.word = decode_cp1252(lines.line(line_number(drawn.word_count, m_random.next())));
+    return drawn;
+}
+
+bool WordFile::append(std::u32string_view word) {
+    if (!storable_word(word))
+        return false;
+    std::string bytes;
+    if (m_files.read(path(), bytes) == FileSystem::Read::failed)
+        return false;
+    // Without this the new word would join the last word of a file written by hand.
+    if (!bytes.empty() && !ends_with_line_end(bytes))
+        bytes += line_end;
+    bytes += *encode_cp1252(word);
+    bytes += line_end;
+    return m_files.replace(path(), bytes);
+}
