@@ -77,7 +77,6 @@ void Form1::createActions()
         auto* action = new QAction(c.caption.toString(), this);
         action->setObjectName(QString::fromLatin1(c.name));
         action->setShortcut(c.shortcut);
-        addAction(action); // its shortcut works wherever the action is shown
     }
     connect(&command("sortir"), &QAction::triggered, qApp, &QCoreApplication::quit);
 }

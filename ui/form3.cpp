@@ -33,6 +33,8 @@ Form3::Form3()
         auto* label = make_control<QLabel>(this, control);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
+    for (std::size_t i = 0; i < m_cells.size(); ++i)
+        m_cells[i] = findChild<QLabel*>(QStringLiteral("Label7(%1)").arg(i));
     show_cells(default_score_table());
 }
 
@@ -46,13 +48,12 @@ QPushButton& Form3::button(const char* name) const
 void Form3::show_cells(const ScoreCells& cells)
 {
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        auto* label = findChild<QLabel*>(QStringLiteral("Label7(%1)").arg(i));
+        QLabel* label = m_cells.at(i);
         label->setText(to_qstring(cells[i]));
         label->setAccessibleName(QStringLiteral("%1 %2: %3")
                                      .arg(i % 2 == 0 ? ui_text::name : ui_text::score)
                                      .arg(i / 2 + 1)
                                      .arg(label->text()));
-        m_cells.at(i) = label;
     }
 }
 

@@ -18,6 +18,16 @@ constexpr int hits_panel = 5, failures_panel = 6, turn_panel = 7;
 // The lights change with a key that another program may have had; a short poll
 // catches those, a key event in this program at once.
 constexpr int poll_ms = 250;
+
+// Only a real change is written: a screen reader hears every new name.
+void show_panel(QLabel& label, const QString& text, const QString& spoken, bool lit = true)
+{
+    if (label.text() != text)
+        label.setText(text);
+    if (label.accessibleName() != spoken)
+        label.setAccessibleName(spoken);
+    label.setEnabled(lit);
+}
 } // namespace
 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
@@ -31,9 +41,6 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
         label->setIndent(3);
         m_panels[static_cast<std::size_t>(n - 1)] = label;
     }
-    panel(caps_panel).setText(ui_text::caps_lock.toString());
-    panel(num_panel).setText(ui_text::num_lock.toString());
-    panel(turn_panel).setAccessibleName(ui_text::no_turn.toString());
     panel(hits_panel).setToolTip(ui_text::hits_tip.toString());
     panel(failures_panel).setToolTip(ui_text::failures_tip.toString());
     connect(&m_clock, &QTimer::timeout, this, &StatusBar::refresh_indicators);
@@ -55,28 +62,28 @@ QLabel& StatusBar::panel(int n) const
 void StatusBar::show_game_panels(const Board& board)
 {
     for (int n : {hits_panel, failures_panel, turn_panel}) {
-        panel(n).setText(to_qstring(board.panel(n)));
-        panel(n).setAccessibleName(panel(n).text().isEmpty() ? ui_text::no_turn.toString() : panel(n).text());
+        const QString text = to_qstring(board.panel(n));
+        show_panel(panel(n), text, text.isEmpty() ? ui_text::no_turn.toString() : text);
     }
 }
 
 void StatusBar::refresh_indicators()
 {
     const LockKeys locks = read_lock_keys().value_or(LockKeys{});
-    show_lock(caps_panel, locks.caps_lock);
-    show_lock(num_panel, locks.num_lock);
+    show_lock(caps_panel, ui_text::caps_lock, locks.caps_lock);
+    show_lock(num_panel, ui_text::num_lock, locks.num_lock);
     const QDateTime now = QDateTime::currentDateTime();
-    panel(time_panel).setText(now.toString(QStringLiteral("hh:mm")));
-    panel(date_panel).setText(now.toString(QStringLiteral("dd/MM/yyyy")));
-    for (int n : {time_panel, date_panel})
-        panel(n).setAccessibleName(panel(n).text());
+    for (const auto& [n, format] : {std::pair{time_panel, u"hh:mm"}, std::pair{date_panel, u"dd/MM/yyyy"}}) {
+        const QString text = now.toString(QString::fromUtf16(format));
+        show_panel(panel(n), text, text);
+    }
 }
 
-void StatusBar::show_lock(int n, bool on)
+// Dimmed while the lock is off.
+void StatusBar::show_lock(int n, QStringView key, bool on)
 {
-    QLabel& label = panel(n);
-    label.setEnabled(on);
-    label.setAccessibleName(QStringLiteral("%1 %2").arg(label.text(), on ? ui_text::lock_on : ui_text::lock_off));
+    show_panel(panel(n), key.toString(), QStringLiteral("%1 %2").arg(key, on ? ui_text::lock_on : ui_text::lock_off),
+               on);
 }
 
 void StatusBar::resizeEvent(QResizeEvent*)

@@ -27,7 +27,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void show_lock(int n, bool on);
+    void show_lock(int n, QStringView key, bool on);
 
     std::array<QLabel*, panel_count> m_panels{};
     QTimer m_clock;

@@ -29,7 +29,6 @@ private Q_SLOTS:
     void status_panel();
     void typed_character_reaches_game_data();
     void typed_character_reaches_game();
-    void board_drawn_at_once();
     void accessible_name_data();
     void accessible_name();
     void pictures_drawn_for_the_screen();
@@ -274,26 +273,6 @@ void Form1Test::typed_character_reaches_game()
     }
     QCOMPARE(QString::fromStdU32String(typed), expected);
     m_form1->findChild<QListWidget*>(QStringLiteral("List1"))->setFocus();
-}
-
-void Form1Test::board_drawn_at_once()
-{
-    Board board;
-    board.List1 = {U"c", U"ó"};
-    board.List2 = {U"x"};
-    board.Image9[8] = board.Image9[7] = true;
-    board.Label2 = {U" ", U"C", U" ", U"C"};
-    for (BoardPart part : {BoardPart::List1, BoardPart::List2, BoardPart::Image9, BoardPart::letters})
-        m_form1->changed(board, part);
-    const auto* list1 = m_form1->findChild<QListWidget*>(QStringLiteral("List1"));
-    QCOMPARE(list1->count(), 2);
-    QCOMPARE(list1->item(1)->text(), QStringLiteral("ó"));
-    QCOMPARE(m_form1->findChild<QListWidget*>(QStringLiteral("List2"))->item(0)->text(), QStringLiteral("x"));
-    for (int i = 0; i < 9; ++i)
-        QCOMPARE(m_form1->findChild<PictureBox*>(QStringLiteral("Image9(%1)").arg(i))->isVisible(), i >= 7);
-    QCOMPARE(m_form1->findChild<SlotRow*>()->accessibleDescription(), QStringLiteral("C C"));
-    m_form1->show_board(Board{});
-    QCOMPARE(list1->count(), 0);
 }
 
 void Form1Test::accessible_name_data()

@@ -20,7 +20,6 @@ class ProgramTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void first_run_writes_both_files();
     void one_player_game_to_a_saved_record();
     void letters_typed_in_form2_stay_out_of_the_game();
     void commands_work_during_a_game_data();
@@ -41,16 +40,6 @@ void ProgramTest::type(QWidget* widget, const QString& letters)
 {
     for (const QChar c : letters)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
-void ProgramTest::first_run_writes_both_files()
-{
-    TestProgram test;
-    test.program.start();
-    QCOMPARE(test.file("puntuaciones.txt"), "Quiro\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n");
-    QVERIFY(test.file("palabras.txt").starts_with("Calle\r\nCoChE\r\n"));
-    QVERIFY(test.program.form1().isVisible());
-    QCOMPARE(test.program.form1().findChild<SlotRow*>()->slot_count(), 0); // no game yet
 }
 
 void ProgramTest::one_player_game_to_a_saved_record()

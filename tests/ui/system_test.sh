@@ -28,6 +28,8 @@ read -r -t 20 display_number <"$work/display" || fail "Xvfb did not start"
 export DISPLAY=":$display_number"
 setxkbmap es
 export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
+# For a build with the leak checker: what the X11 platform's libraries keep is theirs.
+export LSAN_OPTIONS="suppressions=$(dirname "$(realpath "$0")")/lsan.supp"
 unset QT_SCALE_FACTOR
 
 cd "$work"
