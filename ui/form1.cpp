@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include "frame_box.h"
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
@@ -11,12 +10,13 @@
 
 #include "centred.h"
 #include "design_widget.h"
+#include "frame_box.h"
 #include "form1_layout.h"
 #include "gallows_layout.h"
-#include "picture_box.h"
 #include "image9_places.h"
 #include "letter_list.h"
 #include "picture.h"
+#include "picture_box.h"
 #include "slot_row.h"
 #include "status_bar.h"
 #include "texts.h"

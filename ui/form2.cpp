@@ -1,13 +1,13 @@
 #include "form2.h"
 
 #include <QApplication>
-#include "frame_box.h"
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "design_widget.h"
 #include "form2_layout.h"
+#include "frame_box.h"
 #include "picture.h"
 #include "picture_box.h"
 #include "texts.h"
