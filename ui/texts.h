@@ -57,6 +57,6 @@ inline constexpr QStringView about_title = u"Acerca de CuerdaloKKK";
 inline constexpr QStringView program_name = u"CuErDaLoKKK";
 inline constexpr QStringView version = u"Versión 1.0";
 inline constexpr QStringView freeware = u"Freeware";
-inline constexpr QStringView credit = u"Autor: sus colaboradores";
+inline constexpr QStringView credit = u"Autor: los colaboradores";
 inline constexpr QStringView program_icon = u"Icono del programa";
 } // namespace ui_text

@@ -112,7 +112,7 @@ quit_game
 echo "A word won with letters typed directly and through a dead key"
 printf 'Cami\xd3n\r\n' >palabras.txt
 start_game
-press "$main" F2 c a m i x z
+press "$main" F2 c a Caps_Lock m Caps_Lock i x z # Caps Lock gives "M"
 shot game "$main"
 press "$main" dead_acute o n
 won=$(window 'GaNaDoR')
