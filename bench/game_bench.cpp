@@ -1,13 +1,13 @@
 #include <benchmark/benchmark.h>
 
 #include "current_directory.h"
-#include "deferred_game.h"
 #include "file_system.h"
 #include "game.h"
 #include "prompts.h"
 #include "random_source.h"
 #include "score_file.h"
 #include "score_window.h"
+#include "silent_views.h"
 #include "word_file.h"
 
 namespace {
@@ -35,14 +35,6 @@ struct Answers final : Prompts {
         return count_next ? word : U"3";
     }
 };
-struct NoView final : BoardView, ScoreWindowView, DeferredGame {
-    void changed(const Board& board, BoardPart) override { benchmark::DoNotOptimize(&board); }
-    void show_cells(const ScoreCells&) override {}
-    void show() override {}
-    void close() override {}
-    void request_one_player_game() override {}
-};
-
 // One typed letter on a 21-letter word, a hit; every 20 letters a fresh word.
 void BM_TypedLetter(benchmark::State& state)
 {
@@ -50,7 +42,7 @@ void BM_TypedLetter(benchmark::State& state)
     Here here;
     Zero zero;
     Answers answers;
-    NoView view;
+    SilentViews view;
     WordFile words{files, here, zero};
     ScoreFile scores{files, here};
     ScoreWindow score_window{scores, answers, view};

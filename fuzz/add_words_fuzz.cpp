@@ -10,6 +10,7 @@
 #include "memory_file_system.h"
 #include "prompts.h"
 #include "random_source.h"
+#include "silent_views.h"
 #include "word_file.h"
 
 namespace {
@@ -21,12 +22,6 @@ struct Silent final : Prompts {
     void message(std::u32string_view, std::u32string_view, MessageStyle) override {}
     std::u32string input(std::u32string_view, std::u32string_view, std::u32string_view) override { return {}; }
 };
-struct Dialog final : AddWordsView {
-    void show_text(const std::u32string&, std::size_t) override {}
-    void beep() override {}
-    void close() override {}
-};
-
 class Input {
 public:
     Input(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
@@ -79,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FixedDirectory directory;
     Zero zero;
     Silent prompts;
-    Dialog view;
+    SilentViews view;
     WordFile words{files, directory, zero};
     std::string file;
     for (std::uint8_t n = input.byte() % 16; n > 0; --n)

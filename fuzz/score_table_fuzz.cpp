@@ -5,7 +5,6 @@
 #include <deque>
 #include <string>
 
-#include "deferred_game.h"
 #include "game.h"
 #include "memory_file_system.h"
 #include "prompts.h"
@@ -13,6 +12,7 @@
 #include "score_file.h"
 #include "score_table.h"
 #include "score_window.h"
+#include "silent_views.h"
 #include "word_file.h"
 
 namespace {
@@ -29,15 +29,6 @@ struct Asked final : Prompts {
         return U"x";
     }
 };
-struct Unseen final : BoardView, ScoreWindowView, DeferredGame {
-    int place_shown = 0;
-    void changed(const Board&, BoardPart) override {}
-    void show_cells(const ScoreCells&) override {}
-    void show() override {}
-    void close() override {}
-    void request_one_player_game() override {}
-};
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -48,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FixedDirectory directory;
     Zero zero;
     Asked prompts;
-    Unseen view;
+    SilentViews view;
     WordFile words{files, directory, zero};
     ScoreFile scores{files, directory};
     files.files[scores.path()] = std::string{reinterpret_cast<const char*>(data) + 1, size - 1};

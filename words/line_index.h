@@ -5,7 +5,7 @@
 
 // The lines of a file's bytes by number, by the line rule of LineReader. One
 // pass counts them and notes how many lines end before every 15 KB, so
-// finding a line afterwards reads at most 15 KB.
+// finding a line afterwards reads at most 15 KB. The bytes must outlive it.
 class LineIndex {
 public:
     explicit LineIndex(std::string_view bytes);

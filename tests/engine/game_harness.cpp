@@ -19,23 +19,6 @@ double ScriptedRandom::next()
     return value;
 }
 
-void ScriptedPrompts::message(std::u32string_view text, std::u32string_view title, MessageStyle style)
-{
-    messages.push_back({std::u32string{text}, std::u32string{title}, style});
-    if (on_message)
-        on_message(messages.back());
-}
-
-std::u32string ScriptedPrompts::input(std::u32string_view prompt, std::u32string_view title, std::u32string_view)
-{
-    inputs.push_back({std::u32string{prompt}, std::u32string{title}, MessageStyle::information});
-    if (answers.empty())
-        return {};
-    std::u32string answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
 GameHarness::GameHarness(const std::vector<std::u32string>& word_lines)
 {
     set_words(word_lines);

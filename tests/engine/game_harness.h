@@ -1,25 +1,17 @@
 #pragma once
-#include <gtest/gtest.h>
-
 #include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "deferred_game.h"
 #include "game.h"
+#include "case_name.h"
 #include "memory_file_system.h"
-#include "prompts.h"
+#include "scripted_prompts.h"
 #include "random_source.h"
 #include "score_file.h"
 #include "score_window.h"
 #include "word_file.h"
-
-// Names each row of a table-driven test after its `name`.
-struct CaseName {
-    template <class Row>
-    std::string operator()(const testing::TestParamInfo<Row>& row) const { return row.param.name; }
-};
 
 // The digits of value, as the game shows numbers.
 std::u32string decimal(long long value);
@@ -29,25 +21,6 @@ class ScriptedRandom final : public RandomSource {
 public:
     std::deque<double> values;
     double next() override;
-};
-
-struct Message {
-    std::u32string text;
-    std::u32string title;
-    MessageStyle style;
-};
-
-// Answers input boxes from a queue (then cancels) and records every box shown.
-class ScriptedPrompts final : public Prompts {
-public:
-    std::deque<std::u32string> answers;
-    std::vector<Message> messages;
-    std::vector<Message> inputs; // prompt and title of each input box
-    std::function<void(const Message&)> on_message;
-
-    void message(std::u32string_view text, std::u32string_view title, MessageStyle style) override;
-    std::u32string input(std::u32string_view prompt, std::u32string_view title,
-                         std::u32string_view default_text) override;
 };
 
 class RecordingBoardView final : public BoardView {

@@ -87,7 +87,7 @@ TEST(NewGame, TwoPlayersSwapRolesEvenAfterACancelledPrompt)
     EXPECT_EQ(h.prompts.inputs[0].title, U"Jugador2");
     EXPECT_EQ(h.prompts.inputs[1].title, U"Jugador1");
     EXPECT_EQ(h.prompts.inputs[2].title, U"Jugador2");
-    EXPECT_EQ(h.prompts.inputs[0].text, U"Introduce la palabra");
+    EXPECT_EQ(h.prompts.inputs[0].prompt, U"Introduce la palabra");
 
     h.game.one_click(); // another mode: "Jugador2" sets the next word again
     h.prompts.answers = {U"Cuatro"};

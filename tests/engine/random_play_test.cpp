@@ -9,15 +9,9 @@
 #include "cp1252.h"
 #include "game_harness.h"
 #include "line_reader.h"
+#include "silent_views.h"
 
 namespace {
-
-class QuietAddWordsView final : public AddWordsView {
-public:
-    void show_text(const std::u32string&, std::size_t) override {}
-    void beep() override {}
-    void close() override {}
-};
 
 const std::u32string typed_characters =
     U"abcdefghijklmnopqrstuvwxyzñáéíóúçABCDEFGHIJKLMNOPQRSTUVWXYZÑÁÉÍÓÚÇ0123456789 \r\b\x1b\tü€";
@@ -78,7 +72,7 @@ TEST(RandomPlay, TwoHundredThousandEventsKeepTheGameWhole)
     const unsigned seed = chosen_seed();
     std::mt19937 rng{seed};
     GameHarness h({U"Feo", U"", U"MaNteQuIlla", U"ÁrBoL", U"a b"});
-    QuietAddWordsView add_view;
+    SilentViews add_view;
     std::deque<std::string> recent;
     auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>{0, n - 1}(rng); };
 

@@ -29,7 +29,7 @@ TEST_P(RecordCheck, LostWordTakesTheFirstPlaceItReaches)
         return;
     }
     ASSERT_EQ(h.prompts.inputs.size(), 1u);
-    EXPECT_EQ(h.prompts.inputs[0].text, U"Introduce tu nombre");
+    EXPECT_EQ(h.prompts.inputs[0].prompt, U"Introduce tu nombre");
     EXPECT_EQ(h.prompts.inputs[0].title, U"Record");
     const auto name = static_cast<std::size_t>(2 * c.place - 2);
     EXPECT_EQ(h.score_window.cells()[name], U"Ana");

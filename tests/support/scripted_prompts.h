@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ public:
 
     void message(std::u32string_view text, std::u32string_view title, MessageStyle style) override {
         messages.push_back({std::u32string(text), std::u32string(title), style});
+        if (on_message)
+            on_message(messages.back());
     }
     std::u32string input(std::u32string_view prompt, std::u32string_view title,
                          std::u32string_view default_text) override {
@@ -37,4 +40,6 @@ public:
     std::deque<std::u32string> answers;
     std::vector<Message> messages;
     std::vector<Input> inputs;
+    // Runs while the box is open, to look at what is on screen behind it.
+    std::function<void(const Message&)> on_message;
 };

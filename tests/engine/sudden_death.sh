@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Kills a loop of table saves at random moments: the score file must always hold
+# the whole old table or the whole new one, never a mix or an empty file.
+set -euo pipefail
+tool=$1
+kills=${2:-200}
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+printf 'Uno\r\n1000\r\nDos\r\n2000\r\nTres\r\n3000\r\n' >"$dir/one"
+printf 'Cuatro\r\n4000\r\nCinco\r\n5000\r\nSeis\r\n6000\r\n' >"$dir/two"
+mkdir "$dir/game"
+cp "$dir/one" "$dir/game/puntuaciones.txt"
+seen_one=0 seen_two=0
+for ((i = 1; i <= kills; i++)); do
+  "$tool" "$dir/game" save-loop &
+  pid=$!
+  sleep "0.$(printf '%03d' $((RANDOM % 40)))"
+  kill -KILL "$pid"
+  wait "$pid" 2>/dev/null || true
+  if cmp -s "$dir/game/puntuaciones.txt" "$dir/one"; then
+    seen_one=$((seen_one + 1))
+  elif cmp -s "$dir/game/puntuaciones.txt" "$dir/two"; then
+    seen_two=$((seen_two + 1))
+  else
+    echo "kill $i left a damaged score file:"; od -c "$dir/game/puntuaciones.txt" | head
+    exit 1
+  fi
+done
+left=$(find "$dir/game" -name '.puntuaciones.txt.*' | wc -l)
+echo "$kills kills survived: the old table $seen_one times, the new one $seen_two times; $left temporary files left by the kills"

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "add_words.h"
+#include "case_name.h"
+#include "disk_file_system.h"
+#include "failing_steps.h"
+#include "game.h"
+#include "game_harness.h"
+#include "silent_views.h"
+#include "temporary_directory.h"
+
+namespace {
+
+using Step = FailingSteps::Step;
+
+const std::string old_words = "Feo\r\nMoTo\r\n";
+const std::string old_scores = "Ana\r\n9000\r\nLuis\r\n4000\r\nEva\r\n2000\r\n";
+
+// The game's files on a real disk, written through steps a test can make fail.
+struct DiskGame {
+    TemporaryDirectory dir;
+    FailingSteps steps{Step::none};
+    DiskFileSystem files{steps};
+    ScriptedRandom random;
+    ScriptedPrompts prompts;
+    SilentViews views;
+    WordFile words{files, dir, random};
+    ScoreFile scores{files, dir};
+    ScoreWindow score_window{scores, prompts, views};
+    Game game{{words, scores, score_window, prompts, views, views}};
+    AddWords dialog{words, prompts, views};
+};
+
+struct Write {
+    const char* name;
+    bool files_before; // palabras.txt and puntuaciones.txt are there to start with
+    std::u32string error;
+    std::function<void(DiskGame&)> prepare;
+    std::function<void(DiskGame&)> act;
+    std::function<void(DiskGame&)> check_done;
+};
+
+const std::vector<Write> writes = {
+    {"SavedTable", true, U"No se ha podido guardar puntuaciones.txt.",
+     [](DiskGame& g) {
+         g.prompts.answers = {U"Sol"};
+         g.score_window.insert_record(1, 12000);
+     },
+     [](DiskGame& g) { g.score_window.command2_click(); },
+     [](DiskGame& g) { EXPECT_EQ(g.dir.read("puntuaciones.txt").substr(0, 12), "Sol\r\n12000\r\n"); }},
+    {"Borrar", true, U"No se ha podido guardar puntuaciones.txt.", [](DiskGame&) {},
+     [](DiskGame& g) { g.score_window.command3_click(); },
+     [](DiskGame& g) { EXPECT_EQ(g.dir.read("puntuaciones.txt").substr(0, 12), "Quiro\r\n1000\r"); }},
+    {"FirstRun", false, U"No se ha podido crear palabras.txt.", [](DiskGame&) {},
+     [](DiskGame& g) { g.game.on_main_window_load(); },
+     [](DiskGame& g) {
+         EXPECT_EQ(g.dir.read("palabras.txt").substr(0, 7), "Calle\r\n");
+         EXPECT_EQ(g.dir.read("puntuaciones.txt").size(), 39u);
+     }},
+    {"AddedWord", true, U"No se ha podido añadir la palabra a palabras.txt.",
+     [](DiskGame& g) { g.dialog.text1_change(U"Nueva", 5); },
+     [](DiskGame& g) { g.dialog.command1_click(); },
+     [](DiskGame& g) { EXPECT_EQ(g.dir.read("palabras.txt"), old_words + "Nueva\r\n"); }},
+};
+
+struct FaultCase {
+    std::string name;
+    Write write;
+    Step step;
+};
+
+std::vector<FaultCase> every_write_at_every_step()
+{
+    const std::pair<const char*, Step> steps[] = {{"Open", Step::open},   {"Write", Step::write},
+                                                  {"Flush", Step::flush}, {"Sync", Step::sync},
+                                                  {"Close", Step::close}, {"Rename", Step::rename}};
+    std::vector<FaultCase> cases;
+    for (const Write& write : writes) {
+        for (const auto& [step_name, step] : steps)
+            cases.push_back({std::string{write.name} + "Failing" + step_name, write, step});
+    }
+    return cases;
+}
+
+class WriteFault : public testing::TestWithParam<FaultCase> {};
+
+TEST_P(WriteFault, KeepsTheOldFileSaysErrorAndTheRetrySucceeds)
+{
+    const FaultCase& c = GetParam();
+    DiskGame g;
+    if (c.write.files_before) {
+        g.dir.write("palabras.txt", old_words);
+        g.dir.write("puntuaciones.txt", old_scores);
+    }
+    const std::vector<std::string> names_before = g.dir.entries();
+    c.write.prepare(g);
+
+    g.steps.failing = c.step;
+    c.write.act(g);
+    ASSERT_EQ(g.prompts.messages.size(), 1u);
+    EXPECT_EQ(g.prompts.messages[0].text, c.write.error);
+    EXPECT_EQ(g.prompts.messages[0].title, U"Error");
+    EXPECT_EQ(g.prompts.messages[0].style, MessageStyle::critical);
+    EXPECT_EQ(g.dir.entries(), names_before); // no temporary file left behind
+    if (c.write.files_before) {
+        EXPECT_EQ(g.dir.read("palabras.txt"), old_words);
+        EXPECT_EQ(g.dir.read("puntuaciones.txt"), old_scores);
+    }
+
+    g.steps.failing = Step::none;
+    c.write.act(g);
+    EXPECT_EQ(g.prompts.messages.size(), 1u);
+    c.write.check_done(g);
+}
+
+INSTANTIATE_TEST_SUITE_P(Disk, WriteFault, testing::ValuesIn(every_write_at_every_step()), CaseName{});
+
+} // namespace

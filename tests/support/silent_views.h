@@ -1,0 +1,17 @@
+#pragma once
+#include "add_words.h"
+#include "board.h"
+#include "deferred_game.h"
+#include "score_window.h"
+
+// Every view of the game, showing nothing: for fuzzing and measuring the core.
+struct SilentViews final : BoardView, ScoreWindowView, AddWordsView, DeferredGame {
+    int one_player_games_asked = 0;
+    void changed(const Board&, BoardPart) override {}
+    void show_cells(const ScoreCells&) override {}
+    void show() override {}
+    void close() override {}
+    void show_text(const std::u32string&, std::size_t) override {}
+    void beep() override {}
+    void request_one_player_game() override { ++one_player_games_asked; }
+};
