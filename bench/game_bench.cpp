@@ -2,13 +2,10 @@
 
 #include "current_directory.h"
 #include "file_system.h"
-#include "game.h"
+#include "game_core.h"
 #include "prompts.h"
 #include "random_source.h"
-#include "score_file.h"
-#include "score_window.h"
 #include "silent_views.h"
-#include "word_file.h"
 
 namespace {
 
@@ -43,10 +40,8 @@ void BM_TypedLetter(benchmark::State& state)
     Zero zero;
     Answers answers;
     SilentViews view;
-    WordFile words{files, here, zero};
-    ScoreFile scores{files, here};
-    ScoreWindow score_window{scores, answers, view};
-    Game game{{words, scores, score_window, answers, view, view}};
+    GameCore core{files, here, zero, answers, view, view, view};
+    Game& game = core.game;
     std::size_t next = word.size();
     for (auto _ : state) {
         if (next >= word.size() - 1) {

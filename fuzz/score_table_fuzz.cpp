@@ -5,7 +5,7 @@
 #include <deque>
 #include <string>
 
-#include "game.h"
+#include "game_core.h"
 #include "memory_file_system.h"
 #include "prompts.h"
 #include "random_source.h"
@@ -40,10 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Zero zero;
     Asked prompts;
     SilentViews view;
-    WordFile words{files, directory, zero};
-    ScoreFile scores{files, directory};
+    GameCore core{files, directory, zero, prompts, view, view, view};
+    const ScoreFile& scores = core.scores;
     files.files[scores.path()] = std::string{reinterpret_cast<const char*>(data) + 1, size - 1};
-    files.files[words.path()] = "a\r\n";
+    files.files[core.words.path()] = "a\r\n";
 
     const std::vector<std::u32string> table = scores.read_lines(6);
     if (table.size() != 6 || scores.read_lines(2) != std::vector(table.begin(), table.begin() + 2) ||
@@ -57,8 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         stored[place] = *value;
     }
 
-    ScoreWindow score_window{scores, prompts, view};
-    Game game{{words, scores, score_window, prompts, view, view}};
+    Game& game = core.game;
     game.on_main_window_load();
     game.one_click();
     const int won = data[0] % 8;
@@ -76,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (prompts.names_asked != (expected ? 1 : 0))
         std::abort();
     if (expected) {
-        const ScoreCells& cells = score_window.cells();
+        const ScoreCells& cells = core.score_window.cells();
         const auto at = static_cast<std::size_t>(2 * expected - 2);
         if (cells[at] != U"x" || score_value(cells[at + 1]) != points)
             std::abort();

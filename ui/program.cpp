@@ -9,11 +9,9 @@
 
 Program::Program(Surroundings surroundings)
     : m_prompts(surroundings.prompts),
-      m_words(surroundings.files, surroundings.directory, surroundings.random),
-      m_scores(surroundings.files, surroundings.directory),
-      m_score_window(m_scores, m_prompts, m_form3),
-      m_game(GameServices{m_words, m_scores, m_score_window, m_prompts, m_handlers, m_form1}),
-      m_typed(m_form1, [this](char32_t c) { m_handlers.run([this, c] { m_game.on_key_press(c); }); })
+      m_core(surroundings.files, surroundings.directory, surroundings.random, m_prompts, m_form3, m_handlers,
+             m_form1),
+      m_typed(m_form1, [this](char32_t c) { m_handlers.run([this, c] { m_core.game.on_key_press(c); }); })
 {
     connect_commands();
 }
@@ -26,8 +24,8 @@ Program::~Program()
 
 void Program::start()
 {
-    m_handlers.run([this] { m_game.on_main_window_load(); });
-    m_form1.show_board(m_game.board());
+    m_handlers.run([this] { m_core.game.on_main_window_load(); });
+    m_form1.show_board(m_core.game.board());
     m_form1.show_centred();
 }
 
@@ -39,28 +37,28 @@ void Program::connect_commands()
     };
     for (const auto& [name, handler] : new_games)
         QObject::connect(&m_form1.command(name), &QAction::triggered, &m_form1,
-                         [this, handler] { m_handlers.run([this, handler] { (m_game.*handler)(); }); });
+                         [this, handler] { m_handlers.run([this, handler] { (m_core.game.*handler)(); }); });
     m_handlers.set_one_player_command([this] { m_form1.command("one").trigger(); });
 
     QObject::connect(&m_form1.command("pn"), &QAction::triggered, &m_form1, [this] { open_add_words(); });
     QObject::connect(&m_form1.command("ver"), &QAction::triggered, &m_form1,
-                     [this] { m_score_window.open_for_viewing(); });
+                     [this] { m_core.score_window.open_for_viewing(); });
     QObject::connect(&m_form1.command("about"), &QAction::triggered, &m_form1, [this] { open_about(); });
 
     QObject::connect(&m_form3.button("Command2"), &QPushButton::clicked, &m_form3,
-                     [this] { m_score_window.command2_click(); });
+                     [this] { m_core.score_window.command2_click(); });
     QObject::connect(&m_form3.button("Command1"), &QPushButton::clicked, &m_form3,
-                     [this] { m_score_window.command1_click(); });
+                     [this] { m_core.score_window.command1_click(); });
     QObject::connect(&m_form3.button("Command3"), &QPushButton::clicked, &m_form3,
-                     [this] { m_score_window.command3_click(); });
-    QObject::connect(&m_form3, &Form3::closedByUser, &m_form3, [this] { m_score_window.closed(); });
+                     [this] { m_core.score_window.command3_click(); });
+    QObject::connect(&m_form3, &Form3::closedByUser, &m_form3, [this] { m_core.score_window.closed(); });
 }
 
 // Not modal and without an owner: the main window stays usable.
 void Program::open_add_words()
 {
     if (!m_form2)
-        m_form2 = new Form2(m_words, m_prompts);
+        m_form2 = new Form2(m_core.words, m_prompts);
     show_centred_on_screen(*m_form2);
 }
 

@@ -6,12 +6,9 @@
 #include "form2.h"
 #include "form3.h"
 #include "frm_about.h"
-#include "game.h"
+#include "game_core.h"
 #include "handler_queue.h"
-#include "score_file.h"
-#include "score_window.h"
 #include "typed_characters.h"
-#include "word_file.h"
 
 class CurrentDirectory;
 class FileSystem;
@@ -40,7 +37,7 @@ public:
     Form3& form3() { return m_form3; }
     Form2* form2() const { return m_form2; }
     FrmAbout* about() const { return m_about; }
-    const Game& game() const { return m_game; }
+    const Game& game() const { return m_core.game; }
 
 private:
     void connect_commands();
@@ -48,13 +45,10 @@ private:
     void open_about();
 
     Prompts& m_prompts;
-    WordFile m_words;
-    ScoreFile m_scores;
     Form3 m_form3;
-    ScoreWindow m_score_window;
     HandlerQueue m_handlers;
     Form1 m_form1;
-    Game m_game;
+    GameCore m_core;
     TypedCharacters m_typed;
     QPointer<Form2> m_form2;
     QPointer<FrmAbout> m_about;

@@ -8,13 +8,10 @@
 #include "add_words.h"
 #include "current_directory.h"
 #include "disk_file_system.h"
-#include "game.h"
+#include "game_core.h"
 #include "prompts.h"
 #include "random_source.h"
-#include "score_file.h"
-#include "score_window.h"
 #include "silent_views.h"
-#include "word_file.h"
 
 namespace {
 
@@ -53,10 +50,8 @@ int main(int argc, char** argv)
     ClockRandomSource random;
     PrintedPrompts prompts;
     SilentViews views;
-    WordFile words{files, directory, random};
-    ScoreFile scores{files, directory};
-    ScoreWindow score_window{scores, prompts, views};
-    Game game{{words, scores, score_window, prompts, views, views}};
+    GameCore core{files, directory, random, prompts, views, views, views};
+    ScoreWindow& score_window = core.score_window;
 
     if (action == "save") {
         score_window.insert_record(1, 12000);
@@ -64,9 +59,9 @@ int main(int argc, char** argv)
     } else if (action == "borrar") {
         score_window.command3_click();
     } else if (action == "first-run") {
-        game.on_main_window_load();
+        core.game.on_main_window_load();
     } else if (action == "add") {
-        AddWords dialog{words, prompts, views};
+        AddWords dialog{core.words, prompts, views};
         dialog.text1_change(U"Nueva", 5);
         dialog.command1_click();
     } else if (action == "save-loop") {
@@ -74,7 +69,7 @@ int main(int argc, char** argv)
         const ScoreCells tables[2] = {{U"Uno", U"1000", U"Dos", U"2000", U"Tres", U"3000"},
                                       {U"Cuatro", U"4000", U"Cinco", U"5000", U"Seis", U"6000"}};
         for (unsigned long i = 0;; ++i)
-            scores.write(tables[i % 2]);
+            core.scores.write(tables[i % 2]);
     } else {
         std::cerr << "unknown action " << action << '\n';
         return 2;

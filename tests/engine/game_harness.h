@@ -4,14 +4,11 @@
 #include <vector>
 
 #include "deferred_game.h"
-#include "game.h"
+#include "game_core.h"
 #include "case_name.h"
 #include "memory_file_system.h"
 #include "scripted_prompts.h"
 #include "random_source.h"
-#include "score_file.h"
-#include "score_window.h"
-#include "word_file.h"
 
 // The digits of value, as the game shows numbers.
 std::u32string decimal(long long value);
@@ -53,10 +50,11 @@ struct GameHarness {
     RecordingBoardView view;
     CountingDeferred deferred;
     RecordingScoreView score_view;
-    WordFile words{files, directory, random};
-    ScoreFile scores{files, directory};
-    ScoreWindow score_window{scores, prompts, score_view};
-    Game game{{words, scores, score_window, prompts, deferred, view}};
+    GameCore core{files, directory, random, prompts, score_view, deferred, view};
+    WordFile& words = core.words;
+    ScoreFile& scores = core.scores;
+    ScoreWindow& score_window = core.score_window;
+    Game& game = core.game;
 
     // Writes the word file (CR LF after every word) and starts the program.
     explicit GameHarness(const std::vector<std::u32string>& word_lines = {U"Feo"});

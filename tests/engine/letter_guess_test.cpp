@@ -67,7 +67,7 @@ TEST(LetterGuess, NinthMissLosesTheWordWithTheWholeFigureOnScreen)
     h.game.one_click();
     int pieces_under_message = -1;
     std::size_t wrong_under_message = 0;
-    h.prompts.on_message = [&](const ScriptedPrompts::Message&) {
+    h.prompts.while_open = [&] {
         pieces_under_message = pieces_shown(h.board());
         wrong_under_message = h.board().List2.size();
     };

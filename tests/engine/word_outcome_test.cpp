@@ -13,7 +13,7 @@ TEST(WordOutcome, OnePlayerWordWonEarnsPointsAndTheNextWordFollows)
     h.random.values = {0.5, 0.5}; // both preparations of "1 Jugador" draw line 1, "Feo"
     h.game.one_click();
     std::u32string hits_under_message, failures_under_message;
-    h.prompts.on_message = [&](const ScriptedPrompts::Message&) {
+    h.prompts.while_open = [&] {
         hits_under_message = h.board().panel(5);
         failures_under_message = h.board().panel(6);
     };

@@ -6,7 +6,7 @@
 #include "case_name.h"
 #include "disk_file_system.h"
 #include "failing_steps.h"
-#include "game.h"
+#include "game_core.h"
 #include "game_harness.h"
 #include "silent_views.h"
 #include "temporary_directory.h"
@@ -26,11 +26,10 @@ struct DiskGame {
     ScriptedRandom random;
     ScriptedPrompts prompts;
     SilentViews views;
-    WordFile words{files, dir, random};
-    ScoreFile scores{files, dir};
-    ScoreWindow score_window{scores, prompts, views};
-    Game game{{words, scores, score_window, prompts, views, views}};
-    AddWords dialog{words, prompts, views};
+    GameCore core{files, dir, random, prompts, views, views, views};
+    ScoreWindow& score_window = core.score_window;
+    Game& game = core.game;
+    AddWords dialog{core.words, prompts, views};
 };
 
 struct Write {

@@ -24,12 +24,12 @@ public:
 
     void message(std::u32string_view text, std::u32string_view title, MessageStyle style) override {
         messages.push_back({std::u32string(text), std::u32string(title), style});
-        if (on_message)
-            on_message(messages.back());
+        while_open();
     }
     std::u32string input(std::u32string_view prompt, std::u32string_view title,
                          std::u32string_view default_text) override {
         inputs.push_back({std::u32string(prompt), std::u32string(title), std::u32string(default_text)});
+        while_open();
         if (answers.empty())
             return {};
         auto answer = answers.front();
@@ -40,6 +40,6 @@ public:
     std::deque<std::u32string> answers;
     std::vector<Message> messages;
     std::vector<Input> inputs;
-    // Runs while the box is open, to look at what is on screen behind it.
-    std::function<void(const Message&)> on_message;
+    // Runs while a box is open, to look at what is on screen behind it.
+    std::function<void()> while_open = [] {};
 };
