@@ -56,19 +56,6 @@ INSTANTIATE_TEST_SUITE_P(
                     StartCase{"ScoresMissingBesideWords", "Feo\r\n", nullptr, false, nullptr}),
     CaseName{});
 
-TEST(StartUp, FailedFirstRunSaysSoOnceAndTheGameStillOpens)
-{
-    GameHarness h;
-    h.files.files.clear();
-    h.files.writes_fail = true;
-    h.game.on_main_window_load();
-    ASSERT_EQ(h.prompts.messages.size(), 1u);
-    EXPECT_EQ(h.prompts.messages[0].text, U"No se ha podido crear palabras.txt.");
-    EXPECT_EQ(h.prompts.messages[0].title, U"Error");
-    EXPECT_EQ(h.prompts.messages[0].style, MessageStyle::critical);
-    EXPECT_FALSE(h.score_window.bandera);
-}
-
 TEST(StartUp, ScoreWindowStartsNotViewing)
 {
     GameHarness h;

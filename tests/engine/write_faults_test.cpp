@@ -103,6 +103,8 @@ TEST_P(WriteFault, KeepsTheOldFileSaysErrorAndTheRetrySucceeds)
     EXPECT_EQ(g.prompts.messages[0].title, U"Error");
     EXPECT_EQ(g.prompts.messages[0].style, MessageStyle::critical);
     EXPECT_EQ(g.dir.entries(), names_before); // no temporary file left behind
+    EXPECT_EQ(g.score_window.cells()[0], c.write.name == std::string{"SavedTable"} ? U"Sol" : U"Quiro");
+    EXPECT_EQ(g.dialog.text(), c.write.name == std::string{"AddedWord"} ? U"Nueva" : U"");
     if (c.write.files_before) {
         EXPECT_EQ(g.dir.read("palabras.txt"), old_words);
         EXPECT_EQ(g.dir.read("puntuaciones.txt"), old_scores);

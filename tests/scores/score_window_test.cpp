@@ -43,9 +43,6 @@ protected:
         prompts.answers.push_back(std::move(name));
         window.insert_record(place, points);
     }
-    std::vector<ScriptedPrompts::Message> save_failed() const {
-        return {{U"No se ha podido guardar puntuaciones.txt.", U"Error", MessageStyle::critical}};
-    }
 };
 
 struct RecordCase {
@@ -133,31 +130,6 @@ TEST_F(ScoreWindowTest, SecondRecordReplacesAnUnsavedFirst) {
     record(1, 9000, U"Eva");
     record(2, 2000, U"Flo");
     EXPECT_EQ(window.cells(), (ScoreCells{U"Ana", U"5000", U"Flo", U"2000", U"Bea", U"2000"}));
-}
-
-TEST_F(ScoreWindowTest, FailedAceptarKeepsTheWindowAndItsRecordForARetry) {
-    record(1, 9000, U"Eva");
-    steps.failing = FailingSteps::Step::rename;
-    window.command2_click();
-    EXPECT_EQ(prompts.messages, save_failed());
-    EXPECT_TRUE(view.open);
-    EXPECT_EQ(window.cells()[0], U"Eva");
-    EXPECT_EQ(stored(), table);
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"puntuaciones.txt"});
-
-    steps.failing = FailingSteps::Step::none;
-    window.command2_click();
-    EXPECT_FALSE(view.open);
-    EXPECT_EQ(stored(), eva_first);
-}
-
-TEST_F(ScoreWindowTest, FailedBorrarKeepsTheCellsAndTheFile) {
-    window.open_for_viewing();
-    steps.failing = FailingSteps::Step::write;
-    window.command3_click();
-    EXPECT_EQ(prompts.messages, save_failed());
-    EXPECT_EQ(window.cells()[0], U"Ana");
-    EXPECT_EQ(stored(), table);
 }
 
 } // namespace

@@ -106,24 +106,6 @@ TEST_P(RefusedText, KeepsTheDialogOpenWithItsText) {
 INSTANTIATE_TEST_SUITE_P(Texts, RefusedText,
                          testing::Values(U"日本", U"Pez\u2603", U"Sol\nMar", U"Sol\rMar"));
 
-TEST_F(AddWordsTest, FailedWriteKeepsTheFileAndLetsTheUserRetry) {
-    dir.write("palabras.txt", "Sol\r\nMar");
-    dialog.text1_change(U"Pez", 3);
-    steps.failing = FailingSteps::Step::sync;
-    dialog.command1_click();
-    EXPECT_EQ(prompts.messages, (std::vector<ScriptedPrompts::Message>{
-                                    {U"No se ha podido añadir la palabra a palabras.txt.", U"Error",
-                                     MessageStyle::critical}}));
-    EXPECT_FALSE(view.closed);
-    EXPECT_EQ(dir.read("palabras.txt"), "Sol\r\nMar");
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"palabras.txt"});
-
-    steps.failing = FailingSteps::Step::none;
-    dialog.command1_click();
-    EXPECT_TRUE(view.closed);
-    EXPECT_EQ(dir.read("palabras.txt"), "Sol\r\nMar\r\nPez\r\n");
-}
-
 TEST_F(AddWordsTest, StopSignWritesNothing) {
     dialog.text1_change(U"Pez", 3);
     dialog.command2_click();

@@ -53,23 +53,4 @@ TEST_F(DiskFileSystemTest, NewFileGetsTheUsualPermissions) {
     EXPECT_EQ(permission_bits(file), 0644u);
 }
 
-class FailingStep : public DiskFileSystemTest, public testing::WithParamInterface<Step> {};
-
-TEST_P(FailingStep, LeavesTheOldFileAndNoTemporaryFile) {
-    const std::string old_bytes = "Quiro\r\n1000\r\n";
-    dir.write("puntuaciones.txt", old_bytes);
-    steps.failing = GetParam();
-    EXPECT_FALSE(files.replace(file, "Ana\r\n9000\r\n"));
-    EXPECT_EQ(dir.read("puntuaciones.txt"), old_bytes);
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"puntuaciones.txt"});
-
-    steps.failing = Step::none;
-    EXPECT_TRUE(files.replace(file, "Ana\r\n9000\r\n"));
-    EXPECT_EQ(dir.read("puntuaciones.txt"), "Ana\r\n9000\r\n");
-}
-
-INSTANTIATE_TEST_SUITE_P(Steps, FailingStep,
-                         testing::Values(Step::open, Step::write, Step::flush, Step::sync,
-                                         Step::close, Step::rename));
-
 } // namespace
