@@ -1,14 +1,14 @@
 #include "game.h"
 #include "game_messages.h"
 #include "prompts.h"
-#include "score_table.h"
+#include "decimal.h"
 
 std::optional<std::u32string> Game::ask_player_count()
 {
     std::u32string answer = m_services.prompts.input(game_text::count_prompt, game_text::program_title, U"");
     if (answer.empty())
         return std::nullopt;
-    const std::optional<std::int64_t> players = score_value(answer);
+    const std::optional<std::int64_t> players = whole_number(answer);
     if (!players || *players < 2) {
         // Such a count has no turn order: the turn would never come back to player 2.
         m_services.prompts.message(game_text::bad_player_count, game_text::program_title, MessageStyle::critical);

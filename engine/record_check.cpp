@@ -1,3 +1,4 @@
+#include "decimal.h"
 #include "game.h"
 #include "score_file.h"
 #include "score_window.h"
@@ -9,7 +10,7 @@ void Game::check_for_record()
     // the file is read afresh for each place, as far as that place.
     for (int place = 1; place <= 3; ++place) {
         const std::vector<std::u32string> lines = m_services.scores.read_lines(2 * place);
-        const auto stored = score_value(lines.at(static_cast<std::size_t>(2 * place - 1)));
+        const auto stored = whole_number(lines.at(static_cast<std::size_t>(2 * place - 1)));
         if (stored && m_state.score >= *stored) {
             m_services.score_window.insert_record(place, m_state.score);
             return;

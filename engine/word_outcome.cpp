@@ -5,17 +5,9 @@
 #include "game_messages.h"
 #include "points.h"
 #include "prompts.h"
-#include "score_table.h"
+#include "decimal.h"
 
 namespace {
-std::u32string decimal(std::int64_t value)
-{
-    std::u32string text;
-    for (char c : std::to_string(value))
-        text += static_cast<char32_t>(c);
-    return text;
-}
-
 std::u32string joined(std::u32string_view caption, std::int64_t value)
 {
     return std::u32string{caption} + decimal(value);
@@ -72,7 +64,7 @@ void Game::check_word()
 void Game::pass_turn()
 {
     if (m_state.multi_mode) {
-        if (score_value(m_state.player_count) == m_state.current_player) {
+        if (whole_number(m_state.player_count) == m_state.current_player) {
             m_state.current_player = 2;
             set_panel(7, std::u32string{game_text::player2});
             return;

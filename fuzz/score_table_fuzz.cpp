@@ -5,6 +5,7 @@
 #include <deque>
 #include <string>
 
+#include "decimal.h"
 #include "game_core.h"
 #include "memory_file_system.h"
 #include "prompts.h"
@@ -51,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     std::int64_t stored[3];
     for (int place = 0; place < 3; ++place) {
-        const auto value = score_value(table[static_cast<std::size_t>(2 * place + 1)]);
+        const auto value = whole_number(table[static_cast<std::size_t>(2 * place + 1)]);
         if (!value)
             std::abort();
         stored[place] = *value;
@@ -77,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (expected) {
         const ScoreCells& cells = core.score_window.cells();
         const auto at = static_cast<std::size_t>(2 * expected - 2);
-        if (cells[at] != U"x" || score_value(cells[at + 1]) != points)
+        if (cells[at] != U"x" || whole_number(cells[at + 1]) != points)
             std::abort();
     }
     return 0;

@@ -4,6 +4,7 @@
 
 #include "cp1252.h"
 #include "current_directory.h"
+#include "decimal.h"
 #include "file_system.h"
 #include "line_reader.h"
 
@@ -30,7 +31,7 @@ std::vector<std::u32string> ScoreFile::read_lines(int n) const {
     const auto defaults = default_score_table();
     lines.resize(wanted);
     for (std::size_t score = 1; score < wanted; score += 2) {
-        if (!score_value(lines[score])) {
+        if (!whole_number(lines[score])) {
             lines[score - 1] = defaults[score - 1];
             lines[score] = defaults[score];
         }

@@ -13,6 +13,3 @@ inline constexpr std::u32string_view default_name = U"Quiro";
 inline constexpr std::u32string_view default_score = U"1000";
 
 ScoreCells default_score_table();
-// The value of a stored score: a whole decimal number (blanks around it allowed),
-// or nothing. Values beyond the 64-bit range saturate.
-std::optional<std::int64_t> score_value(std::u32string_view text);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cp1252.h"
+#include "decimal.h"
 #include "score_messages.h"
 #include "prompts.h"
 #include "score_file.h"
@@ -19,11 +20,6 @@ std::u32string storable_name(std::u32string name) {
             c = U'?';
     }
     return name;
-}
-
-std::u32string decimal(std::int32_t points) {
-    const auto digits = std::to_string(points);
-    return {digits.begin(), digits.end()};
 }
 
 } // namespace

@@ -2,14 +2,6 @@
 
 #include "cp1252.h"
 
-std::u32string decimal(long long value)
-{
-    std::u32string text;
-    for (char c : std::to_string(value))
-        text += static_cast<char32_t>(c);
-    return text;
-}
-
 double ScriptedRandom::next()
 {
     if (values.empty())

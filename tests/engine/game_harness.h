@@ -6,12 +6,10 @@
 #include "deferred_game.h"
 #include "game_core.h"
 #include "case_name.h"
+#include "decimal.h"
 #include "memory_file_system.h"
 #include "scripted_prompts.h"
 #include "random_source.h"
-
-// The digits of value, as the game shows numbers.
-std::u32string decimal(long long value);
 
 // Gives the values queued, then 0 (the last line of the file).
 class ScriptedRandom final : public RandomSource {

@@ -2,18 +2,13 @@
 #include <string>
 
 #include "board.h"
+#include "decimal.h"
 #include "game_state.h"
 
 // The rules that hold after every event of a game, whatever was typed or chosen;
 // empty when they all hold, else the one that broke.
 inline std::string broken_invariant(const GameState& s, const Board& b)
 {
-    auto decimal = [](int value) {
-        std::u32string text;
-        for (char c : std::to_string(value))
-            text += static_cast<char32_t>(c);
-        return text;
-    };
     if (b.Label1.size() != b.Label2.size())
         return "Label1 and Label2 differ in count";
     if (!s.guessing_on)

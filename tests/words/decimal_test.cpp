@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "score_table.h"
+#include "decimal.h"
 
 namespace {
 
@@ -14,17 +14,17 @@ struct ValueCase {
     std::optional<std::int64_t> value;
 };
 
-class ScoreValue : public testing::TestWithParam<ValueCase> {};
+class WholeNumber : public testing::TestWithParam<ValueCase> {};
 
-TEST_P(ScoreValue, ReadsWholeDecimalNumbersOnly) {
-    EXPECT_EQ(score_value(GetParam().text), GetParam().value);
+TEST_P(WholeNumber, ReadsWholeDecimalNumbersOnly) {
+    EXPECT_EQ(whole_number(GetParam().text), GetParam().value);
 }
 
 constexpr auto most = std::numeric_limits<std::int64_t>::max();
 constexpr auto least = std::numeric_limits<std::int64_t>::min();
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, ScoreValue,
+    Texts, WholeNumber,
     testing::Values(ValueCase{"blanks_around", U" \t2000 ", 2000}, ValueCase{"plus", U"+5", 5},
                     ValueCase{"minus", U"-7", -7}, ValueCase{"empty", U"", std::nullopt},
                     ValueCase{"trailing_letter", U"12a", std::nullopt},
