@@ -1,5 +1,6 @@
 # Installs BUILD_DIR into a fresh PREFIX and checks that every path in
-# EXPECTED ("|"-separated, relative to PREFIX) is there.
+# EXPECTED ("|"-separated, relative to PREFIX) is there, and that the launcher
+# entry DESKTOP_ENTRY starts LAUNCHER, which starts GAME, all in PREFIX.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -16,6 +17,16 @@ foreach(path IN LISTS expected)
 endforeach()
 if(missing)
   message(FATAL_ERROR "not installed: ${missing}")
+endif()
+
+# The paths are written at install time: those configured would name another prefix.
+file(STRINGS ${PREFIX}/${DESKTOP_ENTRY} exec REGEX "^Exec=")
+if(NOT exec STREQUAL "Exec=${PREFIX}/${LAUNCHER}")
+  message(FATAL_ERROR "the launcher entry says \"${exec}\", not ${PREFIX}/${LAUNCHER}")
+endif()
+file(STRINGS ${PREFIX}/${LAUNCHER} game REGEX "^exec ")
+if(NOT game STREQUAL "exec \"${PREFIX}/${GAME}\"")
+  message(FATAL_ERROR "the launcher says \"${game}\", not ${PREFIX}/${GAME}")
 endif()
 
 # Each PNG icon is as large as the folder it stands in says (PNG header:
