@@ -2,6 +2,8 @@
 # ./build.sh play   installs what is missing, builds and starts the game
 # ./build.sh test   installs what is missing, builds and runs every test
 #                   (also under AddressSanitizer and UndefinedBehaviorSanitizer)
+# ./build.sh package  installs what is missing, builds the game and makes its
+#                   Debian package, build/cuerdalokkk_<version>_<arch>.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 top=$PWD
@@ -10,8 +12,9 @@ jobs=$(nproc)
 packages=(cmake g++ make pkgconf libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb-xkb-dev
   fonts-liberation2)
+package_packages=(dpkg-dev file)
 test_packages=(xvfb xauth xdotool x11-xkb-utils imagemagick desktop-file-utils
-  appstream clang libclang-rt-dev valgrind util-linux)
+  appstream clang libclang-rt-dev valgrind util-linux "${package_packages[@]}" lintian man-db)
 
 install_missing() {
   local missing=()
@@ -39,6 +42,11 @@ case "${1:-}" in
     cd "$HOME/.local/share/cuerdalokkk"
     exec "$top/build/app/cuerdalokkk"
     ;;
+  package)
+    install_missing "${packages[@]}" "${package_packages[@]}"
+    configure_and_build build -DBUILD_TESTING=OFF -DCUERDALOKKK_BENCH=OFF
+    cd build && cpack -G DEB
+    ;;
   test)
     install_missing "${packages[@]}" "${test_packages[@]}"
     configure_and_build build-sanitize -DCUERDALOKKK_SANITIZE=ON -DCUERDALOKKK_BENCH=OFF
@@ -50,7 +58,7 @@ case "${1:-}" in
     cd build && ctest --output-on-failure -j "$jobs"
     ;;
   *)
-    echo "usage: $0 play|test" >&2
+    echo "usage: $0 play|test|package" >&2
     exit 2
     ;;
 esac
