@@ -54,7 +54,8 @@ case "${1:-}" in
     CC=clang CXX=clang++ configure_and_build build-fuzz -DCUERDALOKKK_FUZZ=ON -DCUERDALOKKK_UI=OFF \
       -DBUILD_TESTING=OFF -DCUERDALOKKK_BENCH=OFF
     (cd build-fuzz && ctest --output-on-failure -j "$jobs" -L fuzz)
-    configure_and_build build
+    # Named, since play and package leave them off in the same build directory.
+    configure_and_build build -DBUILD_TESTING=ON -DCUERDALOKKK_BENCH=ON
     cd build && ctest --output-on-failure -j "$jobs"
     ;;
   *)
