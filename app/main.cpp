@@ -3,6 +3,7 @@
 #include "current_directory.h"
 #include "dialog_prompts.h"
 #include "disk_file_system.h"
+#include "first_paint.h"
 #include "picture.h"
 #include "program.h"
 #include "program_info.h"
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
     ClockRandomSource random;
     DialogPrompts prompts;
     Program program({files, directory, random, prompts});
+    note_first_paint_when_asked(program.form1());
     program.start();
     return QApplication::exec();
 }

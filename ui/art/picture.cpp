@@ -2,10 +2,12 @@
 
 #include "picture_render.h"
 
+#include <QIconEngine>
+#include <QPainter>
 #include <QPixmapCache>
 #include <QString>
 
-#include <array>
+#include <algorithm>
 
 namespace art {
 
@@ -22,16 +24,35 @@ QPixmap picture(PictureName name, qreal dpr) {
   return pixmap;
 }
 
-QIcon program_icon() {
-  const qreal natural_side = natural_size(PictureName::program_icon).width();
-  QIcon icon;
-  // The window system picks the nearest size; each one is drawn at its size.
-  for (const int side : std::array{16, 24, 32, 48, 64, 128, 256}) {
-    QPixmap pixmap = picture(PictureName::program_icon, side / natural_side);
-    pixmap.setDevicePixelRatio(1.0);
-    icon.addPixmap(pixmap);
+namespace {
+
+// Draws the icon at whatever size is asked, when it is asked, so a window
+// costs only the sizes its window manager takes.
+class ProgramIconEngine final : public QIconEngine {
+public:
+  void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override {
+    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
   }
-  return icon;
-}
+
+  QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override {
+    const int side = std::min(size.width(), size.height());
+    QPixmap drawn = picture(PictureName::program_icon, side / qreal(natural_size(PictureName::program_icon).width()));
+    drawn.setDevicePixelRatio(1.0);
+    return drawn;
+  }
+
+  // The sizes title bars, task bars and switchers show a window's icon at;
+  // larger views take the installed icon theme's.
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+  }
+
+  QIconEngine *clone() const override { return new ProgramIconEngine; }
+  QString key() const override { return QStringLiteral("cuerdalokkk-program-icon"); }
+};
+
+}  // namespace
+
+QIcon program_icon() { return QIcon(new ProgramIconEngine); }
 
 }  // namespace art

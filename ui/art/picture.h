@@ -16,7 +16,7 @@ QSize natural_size(PictureName name);
 // the ratio set. Kept in the pixmap cache by name and ratio.
 QPixmap picture(PictureName name, qreal dpr);
 
-// The program icon, sharp at every size a window or the desktop asks for.
+// The program icon, drawn sharp at whatever size is asked for.
 QIcon program_icon();
 
 }  // namespace art

@@ -1,6 +1,8 @@
 #include "picture_render.h"
 
+#include <QCoreApplication>
 #include <QPainter>
+#include <QPointer>
 #include <QString>
 #include <QSvgRenderer>
 
@@ -10,30 +12,56 @@ namespace art {
 
 namespace {
 
-constexpr std::array<const char *, picture_count> resource_paths{
-    ":/art/image9_0.svg", ":/art/image9_1.svg", ":/art/image9_2.svg", ":/art/image9_3.svg",
-    ":/art/image9_4.svg", ":/art/image9_5.svg", ":/art/image9_6.svg", ":/art/image9_7.svg",
-    ":/art/image9_8.svg", ":/art/form2_stop.svg", ":/art/program_icon.svg",
+struct Source {
+  const char *path;
+  int width;   // the drawing's own size in pixels, kept here so that
+  int height;  // laying out a window never has to read a drawing
 };
 
-QString resource_path(PictureName name) {
-  return QString::fromLatin1(resource_paths.at(static_cast<std::size_t>(name)));
+constexpr std::array<Source, picture_count> sources{{
+    {":/art/image9_0.svg", 78, 119},
+    {":/art/image9_1.svg", 84, 113},
+    {":/art/image9_2.svg", 36, 119},
+    {":/art/image9_3.svg", 52, 120},
+    {":/art/image9_4.svg", 34, 21},
+    {":/art/image9_5.svg", 40, 144},
+    {":/art/image9_6.svg", 60, 136},
+    {":/art/image9_7.svg", 69, 88},
+    {":/art/image9_8.svg", 102, 132},
+    {":/art/form2_stop.svg", 37, 35},
+    {":/art/program_icon.svg", 32, 32},
+}};
+
+const Source &source(PictureName name) { return sources.at(static_cast<std::size_t>(name)); }
+
+}  // namespace
+
+QString resource_path(PictureName name) { return QString::fromLatin1(source(name).path); }
+
+namespace {
+
+// Each drawing is read once: the icon is drawn at several sizes, the pieces at
+// every screen ratio. The readers live as long as the application.
+QSvgRenderer &renderer(PictureName name) {
+  static std::array<QPointer<QSvgRenderer>, picture_count> read;
+  QPointer<QSvgRenderer> &slot = read.at(static_cast<std::size_t>(name));
+  if (!slot) slot = new QSvgRenderer(resource_path(name), QCoreApplication::instance());
+  return *slot;
 }
 
 }  // namespace
 
 QImage render_picture(PictureName name, QSize pixels) {
-  QSvgRenderer renderer(resource_path(name));
   QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter painter(&image);
-  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+  renderer(name).render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
   return image;
 }
 
 QSize device_size(PictureName name, qreal dpr) {
-  const QSize natural = QSvgRenderer(resource_path(name)).defaultSize();
-  return QSize(qRound(natural.width() * dpr), qRound(natural.height() * dpr));
+  const Source &drawing = source(name);
+  return QSize(qRound(drawing.width * dpr), qRound(drawing.height * dpr));
 }
 
 }  // namespace art
