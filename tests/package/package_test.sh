@@ -93,6 +93,10 @@ env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR DISPLAY=":$display_number" HOME="$work
 game_pid=$!
 DISPLAY=":$display_number" timeout 20 xdotool search --sync --onlyvisible --name '^CuErDaLoKKK V1\.0$' >/dev/null ||
   show_and_fail "$work/game.log" "no game window"
+# Docks and switchers match the window to its entry, and so to its icon, by class.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+DISPLAY=":$display_number" xdotool search --class "^$wm_class\$" >/dev/null ||
+  fail "no window of class $wm_class, the entry's StartupWMClass"
 for file in palabras.txt puntuaciones.txt; do
   for _ in $(seq 50); do
     [ -s "$work/data/cuerdalokkk/$file" ] && break
