@@ -6,7 +6,7 @@
 # bench/bare_window.
 set -euo pipefail
 build=$(realpath "${1:-build}")
-runs=${2:-15}
+runs=${2:-31}
 callgrind_runs=3
 game=$build/app/cuerdalokkk
 bare=$build/bench/bare_window
