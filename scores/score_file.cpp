@@ -42,11 +42,8 @@ std::vector<std::u32string> ScoreFile::read_lines(int n) const {
 bool ScoreFile::write(const ScoreCells& cells) {
     std::string bytes;
     for (const auto& cell : cells) {
-        const auto encoded = encode_cp1252(cell);
-        if (!encoded)
+        if (!append_line(bytes, cell))
             return false;
-        bytes += *encoded;
-        bytes += "\r\n";
     }
     return m_files.replace(path(), bytes);
 }

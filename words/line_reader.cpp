@@ -1,5 +1,7 @@
 #include "line_reader.h"
 
+#include "cp1252.h"
+
 bool LineReader::next(std::string_view& line) {
     if (m_rest.empty())
         return false;
@@ -18,3 +20,12 @@ bool LineReader::next(std::string_view& line) {
 }
 
 bool ends_with_line_end(std::string_view bytes) { return bytes.ends_with('\r') || bytes.ends_with("\r\n"); }
+
+bool append_line(std::string& bytes, std::u32string_view text) {
+    const auto encoded = encode_cp1252(text);
+    if (!encoded)
+        return false;
+    bytes += *encoded;
+    bytes += line_end;
+    return true;
+}

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr std::string_view line_end = "\r\n";
-
 // Line k (1-based) of the file, each line as likely as any other: k = floor(count * r)
 // in single precision, with k = 0 and k = count standing for the last line. Beyond
 // 2^24 lines a float cannot tell neighbouring line numbers apart, so there the
@@ -27,11 +25,11 @@ std::int64_t line_number(std::int64_t count, double r) {
     return k <= 0 || k >= count ? count : k;
 }
 
-// A line is empty when its first byte ends it; any other byte gives a word.
 bool has_non_empty_line(std::string_view bytes) {
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const bool skipped_lf = bytes[i] == '\n' && i > 0 && bytes[i - 1] == '\r';
-        if (bytes[i] != '\r' && !skipped_lf)
+    LineReader lines(bytes);
+    std::string_view line;
+    while (lines.next(line)) {
+        if (!line.empty())
             return true;
     }
     return false;
@@ -48,10 +46,8 @@ bool WordFile::missing() const { return m_files.missing(path()); }
 
 bool WordFile::create() {
     std::string bytes;
-    for (const auto word : builtin_words) {
-        bytes += *encode_cp1252(word);
-        bytes += line_end;
-    }
+    for (const auto word : builtin_words)
+        append_line(bytes, word);
     return m_files.replace(path(), bytes);
 }
 
@@ -78,7 +74,6 @@ bool WordFile::append(std::u32string_view word) {
     // Without this the new word would join the last word of a file written by hand.
     if (!bytes.empty() && !ends_with_line_end(bytes))
         bytes += line_end;
-    bytes += *encode_cp1252(word);
-    bytes += line_end;
+    append_line(bytes, word);
     return m_files.replace(path(), bytes);
 }
