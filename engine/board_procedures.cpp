@@ -72,6 +72,6 @@ void Game::start_word(std::u32string word)
 
 void Game::reset_counts()
 {
-    set_panel(5, U"Aciertos: 0");
-    set_panel(6, U"Fallos: 0");
+    set_panel(5, std::u32string{game_text::hits_in_play} + U"0");
+    set_panel(6, std::u32string{game_text::failures} + U"0");
 }
