@@ -11,7 +11,7 @@ jobs=$(nproc)
 
 packages=(cmake g++ make pkgconf libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb-xkb-dev
-  fonts-liberation2)
+  fonts-liberation2 qt6-translations-l10n)
 package_packages=(dpkg-dev file)
 test_packages=(xvfb xauth xdotool x11-xkb-utils imagemagick desktop-file-utils
   appstream clang libclang-rt-dev valgrind util-linux "${package_packages[@]}" lintian man-db)
@@ -37,25 +37,25 @@ configure_and_build() { # dir, cmake options...
 case "${1:-}" in
   play)
     install_missing "${packages[@]}"
-    configure_and_build build -DBUILD_TESTING=OFF -DCUERDALOKKK_BENCH=OFF
+    configure_and_build build -DCUERDALOKKK_WERROR=OFF -DBUILD_TESTING=OFF -DCUERDALOKKK_BENCH=OFF
     mkdir -p "$HOME/.local/share/cuerdalokkk"
     cd "$HOME/.local/share/cuerdalokkk"
     exec "$top/build/app/cuerdalokkk"
     ;;
   package)
     install_missing "${packages[@]}" "${package_packages[@]}"
-    configure_and_build build -DBUILD_TESTING=OFF -DCUERDALOKKK_BENCH=OFF
+    configure_and_build build -DCUERDALOKKK_WERROR=OFF -DBUILD_TESTING=OFF -DCUERDALOKKK_BENCH=OFF
     cd build && cpack -G DEB
     ;;
   test)
     install_missing "${packages[@]}" "${test_packages[@]}"
-    configure_and_build build-sanitize -DCUERDALOKKK_SANITIZE=ON -DCUERDALOKKK_BENCH=OFF
+    configure_and_build build-sanitize -DCUERDALOKKK_WERROR=ON -DCUERDALOKKK_SANITIZE=ON -DCUERDALOKKK_BENCH=OFF
     (cd build-sanitize && ctest --output-on-failure -j "$jobs")
-    CC=clang CXX=clang++ configure_and_build build-fuzz -DCUERDALOKKK_FUZZ=ON -DCUERDALOKKK_UI=OFF \
+    CC=clang CXX=clang++ configure_and_build build-fuzz -DCUERDALOKKK_WERROR=ON -DCUERDALOKKK_FUZZ=ON -DCUERDALOKKK_UI=OFF \
       -DBUILD_TESTING=OFF -DCUERDALOKKK_BENCH=OFF
     (cd build-fuzz && ctest --output-on-failure -j "$jobs" -L fuzz)
     # Named, since play and package leave them off in the same build directory.
-    configure_and_build build -DBUILD_TESTING=ON -DCUERDALOKKK_BENCH=ON
+    configure_and_build build -DCUERDALOKKK_WERROR=ON -DBUILD_TESTING=ON -DCUERDALOKKK_BENCH=ON
     cd build && ctest --output-on-failure -j "$jobs"
     ;;
   *)

@@ -8,10 +8,12 @@
 #include "program.h"
 #include "program_info.h"
 #include "random_source.h"
+#include "spanish_qt_texts.h"
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    install_spanish_qt_texts(application);
     const auto text = [](std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); };
     QApplication::setApplicationName(text(program_info::product_name));
     QApplication::setApplicationVersion(text(program_info::product_version));
@@ -23,7 +25,7 @@ int main(int argc, char* argv[])
     ClockRandomSource random;
     DialogPrompts prompts;
     Program program({files, directory, random, prompts});
-    note_first_paint_when_asked(program.form1());
+    note_first_paint_when_asked(program.main_window());
     program.start();
     return QApplication::exec();
 }

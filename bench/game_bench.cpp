@@ -45,10 +45,10 @@ void BM_TypedLetter(benchmark::State& state)
     std::size_t next = word.size();
     for (auto _ : state) {
         if (next >= word.size() - 1) {
-            game.five_click();
+            game.new_several_player_game();
             next = 0;
         }
-        game.on_key_press(word[next++]);
+        game.type_character(word[next++]);
     }
     state.SetItemsProcessed(state.iterations());
 }

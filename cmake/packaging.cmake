@@ -21,7 +21,7 @@ jugadores pueden ampliar.")
 # The libraries the game links come from dpkg-shlibdeps; what it only loads
 # at run time has to be named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
 
 set(CPACK_CUERDALOKKK_GAME ${CUERDALOKKK_GAMESDIR}/cuerdalokkk)
 set(CPACK_CUERDALOKKK_STRIP ${CMAKE_STRIP})

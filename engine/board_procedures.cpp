@@ -1,7 +1,6 @@
 #include "deferred_game.h"
 #include "game.h"
 #include "game_messages.h"
-#include "letters.h"
 #include "prompts.h"
 #include "word_file.h"
 
@@ -38,40 +37,25 @@ void Game::play_twice(std::u32string first)
 
 void Game::reset_board()
 {
-    m_state.letter_found = false;
     m_state.next_picture = 8;
     m_state.guessing_on = true;
-    m_board.List1.clear();
-    notify(BoardPart::List1);
-    m_board.List2.clear();
-    notify(BoardPart::List2);
-    m_board.Image9.fill(false);
-    notify(BoardPart::Image9);
-    m_board.Label1.resize(1);
-    m_board.Label2.resize(1);
-    notify(BoardPart::letters);
-}
-
-void Game::lay_out_word(const std::u32string& word)
-{
-    for (char32_t c : word) {
-        m_board.Label1.emplace_back(1, c);
-        // Only letters can be typed; anything else stands revealed from the start,
-        // so that every word can be won.
-        m_board.Label2.emplace_back(find_letter(c) ? std::u32string{U" "} : std::u32string(1, c));
-    }
-    notify(BoardPart::letters);
+    m_board.right_letters.clear();
+    notify(BoardPart::right_letters);
+    m_board.wrong_letters.clear();
+    notify(BoardPart::wrong_letters);
+    m_board.pieces.fill(false);
+    notify(BoardPart::pieces);
 }
 
 void Game::start_word(std::u32string word)
 {
     reset_board();
     m_state.hidden_word = std::move(word);
-    lay_out_word(m_state.hidden_word);
+    m_board.slots = WordSlots{m_state.hidden_word};
+    notify(BoardPart::slots);
 }
 
 void Game::reset_counts()
 {
-    set_panel(5, std::u32string{game_text::hits_in_play} + U"0");
-    set_panel(6, std::u32string{game_text::failures} + U"0");
+    set_counts(std::u32string{game_text::hits_in_play} + U"0", std::u32string{game_text::failures} + U"0");
 }

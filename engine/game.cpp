@@ -1,31 +1,24 @@
 #include "game.h"
 
-
 Game::Game(GameServices services) : m_services(services) {}
 
-void Game::show_picture(int k)
+void Game::set_counts(std::u32string hits, std::u32string misses)
 {
-    m_board.Image9.at(static_cast<std::size_t>(k)) = true;
-    notify(BoardPart::Image9);
+    m_board.hits_text = std::move(hits);
+    m_board.misses_text = std::move(misses);
+    notify(BoardPart::status_texts);
 }
 
-void Game::add_line(std::vector<std::u32string>& list, BoardPart part, std::u32string_view line)
+void Game::set_turn(std::u32string_view player)
 {
-    list.emplace_back(line);
-    notify(part);
+    m_board.turn_text = player;
+    notify(BoardPart::status_texts);
 }
 
-void Game::set_panel(int n, std::u32string text)
+void Game::show_points(bool shown)
 {
-    m_board.set_panel(n, std::move(text));
-    notify(BoardPart::status_bar);
-}
-
-void Game::show_score_display(bool visible)
-{
-    m_board.Label3_visible = visible;
-    m_board.Label4_visible = visible;
-    notify(BoardPart::score_display);
+    m_board.points_shown = shown;
+    notify(BoardPart::points);
 }
 
 void Game::notify(BoardPart part)

@@ -8,36 +8,38 @@
 class DeferredGame;
 class Prompts;
 class ScoreFile;
-class ScoreWindow;
+class ScoreTableEditor;
 class WordFile;
-struct Letter;
 
 // What the game needs around it.
 struct GameServices {
     WordFile& words;
     ScoreFile& scores;
-    ScoreWindow& score_window; // Form3
+    ScoreTableEditor& score_table;
     Prompts& prompts;
     DeferredGame& deferred;
     BoardView& view;
 };
 
-// The game: its state, its board and the handlers of the main window's events.
+// The game: its state, its board, and what the players do in the main window.
 class Game {
 public:
     explicit Game(GameServices services);
 
-    // Start-up: start values, and on a first run the two data files.
-    void on_main_window_load();
+    // Start values, and on a first run the two data files.
+    void start_up();
     // A character typed in the main window; does nothing while guessing is off.
-    void on_key_press(char32_t c);
-    // The five new-game commands: "1 Jugador", "2 jugadores", "2 Jugadores vs
-    // Ordenador", "X jugadores", "X jugadores vs Ordenador".
-    void one_click();
-    void for_click();
-    void two_click();
-    void five_click();
-    void tree_click();
+    void type_character(char32_t c);
+    // "1 Jugador": one player against the word file, 1000 points a word.
+    void new_one_player_game();
+    // "2 jugadores": the players type words for each other in turn.
+    void new_two_player_game();
+    // "2 Jugadores vs Ordenador": Jugador1 and Jugador2 take turns on a drawn word.
+    void new_pair_against_computer_game();
+    // "X jugadores": Jugador1 types a word, players 2 to N guess it in turn.
+    void new_several_player_game();
+    // "X jugadores vs Ordenador": players 2 to N guess a drawn word in turn.
+    void new_several_player_against_computer_game();
 
     const Board& board() const { return m_board; }
     const GameState& state() const { return m_state; }
@@ -45,6 +47,7 @@ public:
 private:
     enum class Guess { go_on, stop };
     Guess guess_letter(const Letter& letter);
+    void miss(const Letter& letter);
     void check_for_record();
     void check_word();
     void pass_turn();
@@ -54,17 +57,15 @@ private:
     void play_computer_word(std::u32string word);
     void play_twice(std::u32string first);
     void reset_board();
-    void lay_out_word(const std::u32string& word);
     void start_word(std::u32string word);
     void reset_counts();
     std::optional<std::u32string> ask_player_count();
     std::optional<std::u32string> ask_word(std::u32string_view setter);
     void play_turns_of_several(std::u32string count, std::u32string word);
 
-    void show_picture(int k);
-    void add_line(std::vector<std::u32string>& list, BoardPart part, std::u32string_view line);
-    void set_panel(int n, std::u32string text);
-    void show_score_display(bool visible);
+    void set_counts(std::u32string hits, std::u32string misses);
+    void set_turn(std::u32string_view player);
+    void show_points(bool shown);
     void notify(BoardPart part);
 
     GameServices m_services;

@@ -1,23 +1,23 @@
 #pragma once
 #include "game.h"
 #include "score_file.h"
-#include "score_window.h"
+#include "score_table_editor.h"
 #include "word_file.h"
 
-// The game with its word file, score file and score window, wired together over
+// The game with its word file, score file and score table, wired together over
 // the files, the dice and the views it is given.
 struct GameCore {
     GameCore(FileSystem& files, const CurrentDirectory& directory, RandomSource& random, Prompts& prompts,
-             ScoreWindowView& score_view, DeferredGame& deferred, BoardView& view)
+             ScoreTableView& score_view, DeferredGame& deferred, BoardView& view)
         : words{files, directory, random},
           scores{files, directory},
-          score_window{scores, prompts, score_view},
-          game{{words, scores, score_window, prompts, deferred, view}}
+          score_table{scores, prompts, score_view},
+          game{{words, scores, score_table, prompts, deferred, view}}
     {
     }
 
     WordFile words;
     ScoreFile scores;
-    ScoreWindow score_window;
+    ScoreTableEditor score_table;
     Game game;
 };

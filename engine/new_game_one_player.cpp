@@ -1,11 +1,11 @@
 #include "game.h"
 
-void Game::one_click()
+void Game::new_one_player_game()
 {
     std::optional<std::u32string> word = draw_word(/*until_word=*/false);
     if (!word)
         return;
-    show_score_display(true);
+    show_points(true);
     m_state.score = 0;
     m_state.pair_turn = 3;
     m_state.last_setter = 3;

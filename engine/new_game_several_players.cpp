@@ -1,10 +1,14 @@
+#include "decimal.h"
 #include "game.h"
 #include "game_messages.h"
 #include "prompts.h"
-#include "decimal.h"
 
 std::optional<std::u32string> Game::ask_player_count()
 {
+    // Asked only after the score display is gone and no two-player game is being
+    // set up any more; the game on screen keeps its own mode.
+    show_points(false);
+    m_state.last_setter = 3;
     std::u32string answer = m_services.prompts.input(game_text::count_prompt, game_text::program_title, U"");
     if (answer.empty())
         return std::nullopt;
@@ -21,34 +25,32 @@ std::optional<std::u32string> Game::ask_player_count()
     return answer;
 }
 
-void Game::two_click()
+void Game::new_pair_against_computer_game()
 {
+    show_points(false);
+    m_state.last_setter = 3;
     std::optional<std::u32string> word = draw_word(/*until_word=*/false);
     if (!word)
         return;
-    show_score_display(false);
     m_state.pair_turn = 1;
-    m_state.last_setter = 3;
     m_state.multi_mode = false;
-    set_panel(7, std::u32string{game_text::player1});
+    set_turn(game_text::player1);
     // F2 after an empty draw starts a one-player game, not another game of this mode.
     play_twice(std::move(*word));
 }
 
 void Game::play_turns_of_several(std::u32string count, std::u32string word)
 {
-    show_score_display(false);
     m_state.pair_turn = 3;
-    m_state.last_setter = 3;
     m_state.current_player = 2;
     m_state.multi_mode = true;
     m_state.player_count = std::move(count);
-    set_panel(7, std::u32string{game_text::player2});
+    set_turn(game_text::player2);
     reset_counts();
     start_word(std::move(word));
 }
 
-void Game::five_click()
+void Game::new_several_player_game()
 {
     std::optional<std::u32string> count = ask_player_count();
     if (!count)
@@ -59,7 +61,7 @@ void Game::five_click()
     play_turns_of_several(std::move(*count), std::move(*word));
 }
 
-void Game::tree_click()
+void Game::new_several_player_against_computer_game()
 {
     std::optional<std::u32string> count = ask_player_count();
     if (!count)

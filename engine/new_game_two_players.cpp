@@ -14,9 +14,11 @@ std::optional<std::u32string> Game::ask_word(std::u32string_view setter)
     return word;
 }
 
-void Game::for_click()
+void Game::new_two_player_game()
 {
-    // The roles swap even when no word is given: the other player is asked next time.
+    // The score display goes, and the roles swap, even when no word is given: the
+    // other player is asked next time. The game on screen keeps its own mode.
+    show_points(false);
     const bool first_sets = m_state.last_setter == 2;
     m_state.last_setter = first_sets ? 1 : 2;
     const std::u32string_view setter = first_sets ? game_text::player1 : game_text::player2;
@@ -24,10 +26,9 @@ void Game::for_click()
     std::optional<std::u32string> word = ask_word(setter);
     if (!word)
         return;
-    show_score_display(false);
     m_state.pair_turn = 3;
     m_state.multi_mode = false;
-    set_panel(7, std::u32string{guesser});
+    set_turn(guesser);
     reset_counts();
     start_word(std::move(*word));
 }

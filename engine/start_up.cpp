@@ -2,18 +2,17 @@
 #include "prompts.h"
 #include "score_file.h"
 #include "score_messages.h"
-#include "score_window.h"
+#include "score_table_editor.h"
 #include "word_file.h"
 #include "word_messages.h"
 
-void Game::on_main_window_load()
+void Game::start_up()
 {
-    m_services.score_window.bandera = false;
+    m_services.score_table.viewing_only = false;
     m_state.current_player = 2;
     m_state.pair_turn = 3;
     m_state.last_setter = 3;
     m_state.multi_mode = false;
-    m_state.letter_found = false;
 
     if (!m_services.words.missing())
         return;

@@ -1,11 +1,11 @@
 #include <cstdint>
 #include <limits>
 
+#include "decimal.h"
 #include "game.h"
 #include "game_messages.h"
 #include "points.h"
 #include "prompts.h"
-#include "decimal.h"
 
 namespace {
 std::u32string joined(std::u32string_view caption, std::int64_t value)
@@ -23,27 +23,19 @@ std::int32_t plus_word_points(std::int32_t score)
 
 void Game::check_word()
 {
-    const std::size_t letters = m_board.Label2.size() - 1;
-    std::size_t revealed = 0;
-    for (std::size_t i = 1; i <= letters; ++i) {
-        if (m_board.Label2[i] == m_board.Label1[i])
-            ++revealed;
-    }
-    const auto hits = static_cast<std::int64_t>(m_board.List1.size());
-    const auto failures = static_cast<std::int64_t>(m_board.List2.size());
-    if (revealed != letters) {
-        set_panel(5, joined(game_text::hits_in_play, hits));
-        set_panel(6, joined(game_text::failures, failures));
+    const auto hits = static_cast<std::int64_t>(m_board.right_letters.size());
+    const auto failures = static_cast<std::int64_t>(m_board.wrong_letters.size());
+    if (!m_board.slots.complete()) {
+        set_counts(joined(game_text::hits_in_play, hits), joined(game_text::failures, failures));
         pass_turn();
         return;
     }
 
-    set_panel(5, joined(game_text::hits_complete, hits));
-    set_panel(6, joined(game_text::failures, failures));
+    set_counts(joined(game_text::hits_complete, hits), joined(game_text::failures, failures));
     m_state.guessing_on = false;
     if (m_state.multi_mode || m_state.pair_turn == 1 || m_state.pair_turn == 2) {
-        std::u32string winner = m_board.panel(7);
-        set_panel(7, U"");
+        const std::u32string winner = m_board.turn_text;
+        set_turn(U"");
         m_services.prompts.message(std::u32string{game_text::winner} + winner, game_text::winner_title,
                                    MessageStyle::information);
         return;
@@ -51,8 +43,8 @@ void Game::check_word()
 
     m_services.prompts.message(game_text::won, game_text::winner_title, MessageStyle::information);
     m_state.score = plus_word_points(m_state.score);
-    m_board.Label4 = decimal(m_state.score) + std::u32string{game_text::points};
-    notify(BoardPart::score_display);
+    m_board.points = decimal(m_state.score) + std::u32string{game_text::points};
+    notify(BoardPart::points);
     m_state.pair_turn = 3;
     m_state.last_setter = 3;
     m_state.multi_mode = false;
@@ -66,17 +58,17 @@ void Game::pass_turn()
     if (m_state.multi_mode) {
         if (whole_number(m_state.player_count) == m_state.current_player) {
             m_state.current_player = 2;
-            set_panel(7, std::u32string{game_text::player2});
+            set_turn(game_text::player2);
             return;
         }
         ++m_state.current_player;
-        set_panel(7, joined(game_text::player, m_state.current_player));
+        set_turn(joined(game_text::player, m_state.current_player));
     }
     if (m_state.pair_turn == 2) {
-        set_panel(7, std::u32string{game_text::player1});
+        set_turn(game_text::player1);
         m_state.pair_turn = 1;
     } else if (m_state.pair_turn == 1) {
-        set_panel(7, std::u32string{game_text::player2});
+        set_turn(game_text::player2);
         m_state.pair_turn = 2;
     }
 }

@@ -88,12 +88,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::u32string text;
             for (std::uint8_t n = input.byte() % 32; n > 0; --n)
                 text += input.character();
-            dialog.text1_change(text, input.byte() % (text.size() + 1));
+            dialog.text_changed(text, input.byte() % (text.size() + 1));
             break;
         }
-        case 1: dialog.text1_key_press(input.character()); break;
-        case 2: dialog.command1_click(); break;
-        default: dialog.command2_click(); break;
+        case 1: dialog.key_pressed(input.character()); break;
+        case 2: dialog.add_word(); break;
+        default: dialog.stop(); break;
         }
         if (dialog.text().size() > 20 || !grew_by_one_line(file, files.files[words.path()]))
             std::abort();

@@ -12,7 +12,7 @@
 #include "random_source.h"
 #include "score_file.h"
 #include "score_table.h"
-#include "score_window.h"
+#include "score_table_editor.h"
 #include "silent_views.h"
 #include "word_file.h"
 
@@ -59,13 +59,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     Game& game = core.game;
-    game.on_main_window_load();
-    game.one_click();
+    game.start_up();
+    game.new_one_player_game();
     const int won = data[0] % 8;
     for (int i = 0; i < won; ++i)
-        game.on_key_press(U'a');
+        game.type_character(U'a');
     for (char32_t miss : std::u32string_view{U"bcdefghij"})
-        game.on_key_press(miss);
+        game.type_character(miss);
 
     const std::int64_t points = won * 1000;
     int expected = 0;
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (prompts.names_asked != (expected ? 1 : 0))
         std::abort();
     if (expected) {
-        const ScoreCells& cells = core.score_window.cells();
+        const ScoreCells& cells = core.score_table.cells();
         const auto at = static_cast<std::size_t>(2 * expected - 2);
         if (cells[at] != U"x" || whole_number(cells[at + 1]) != points)
             std::abort();

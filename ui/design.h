@@ -40,7 +40,7 @@ QFont design_font(const FontSpec& spec);
 
 // One control of a window as designed: where it stands inside its container.
 struct DesignControl {
-    const char* name;
+    const char* object_name; // for tests and style sheets, in Qt's camelCase
     TwipsRect place;
     QStringView caption;
     FontSpec font;

@@ -1,30 +1,23 @@
 #pragma once
+#include <QLabel>
 #include <QString>
 #include <QWidget>
-#include <algorithm>
-#include <span>
-#include <string_view>
+#include <type_traits>
 
 #include "design.h"
 
-// The row of `controls` named `name`; every window asks only for names it designed.
-inline const DesignControl& design(std::span<const DesignControl> controls, std::string_view name)
-{
-    const auto found = std::find_if(controls.begin(), controls.end(),
-                                     [name](const DesignControl& c) { return c.name == name; });
-    Q_ASSERT(found != controls.end());
-    return *found;
-}
-
 // A control as designed: name, place inside its container, font and caption, the
-// caption also being its accessible name.
+// caption also being its accessible name. A label shows plain text, so a name a
+// player typed never turns into markup.
 template <class Widget>
 Widget* make_control(QWidget* container, const DesignControl& control)
 {
     auto* widget = new Widget(container);
-    widget->setObjectName(QString::fromLatin1(control.name));
+    widget->setObjectName(QString::fromLatin1(control.object_name));
     widget->setGeometry(to_pixels(control.place));
     widget->setFont(design_font(control.font));
+    if constexpr (std::is_base_of_v<QLabel, Widget>)
+        widget->setTextFormat(Qt::PlainText);
     const QString caption = control.caption.toString();
     if constexpr (requires { widget->setTitle(caption); })
         widget->setTitle(caption);

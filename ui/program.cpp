@@ -4,68 +4,69 @@
 #include <QPushButton>
 
 #include "centred.h"
-#include "form2.h"
-#include "frm_about.h"
 
 Program::Program(Surroundings surroundings)
     : m_prompts(surroundings.prompts),
-      m_core(surroundings.files, surroundings.directory, surroundings.random, m_prompts, m_form3, m_handlers,
-             m_form1),
-      m_typed(m_form1, [this](char32_t c) { m_handlers.run([this, c] { m_core.game.on_key_press(c); }); })
+      m_core(surroundings.files, surroundings.directory, surroundings.random, m_prompts, m_score_window, m_handlers,
+             m_main_window),
+      m_typed(m_main_window, [this](char32_t c) { m_handlers.run([this, c] { m_core.game.type_character(c); }); })
 {
     connect_commands();
 }
 
 Program::~Program()
 {
-    delete m_form2;
+    delete m_add_words;
     delete m_about;
 }
 
 void Program::start()
 {
-    m_handlers.run([this] { m_core.game.on_main_window_load(); });
-    m_form1.show_board(m_core.game.board());
-    m_form1.show_centred();
+    m_handlers.run([this] { m_core.game.start_up(); });
+    m_main_window.show_board(m_core.game.board());
+    m_main_window.show_centred();
 }
 
 void Program::connect_commands()
 {
-    const std::pair<const char*, void (Game::*)()> new_games[] = {
-        {"one", &Game::one_click},   {"for", &Game::for_click},   {"two", &Game::two_click},
-        {"five", &Game::five_click}, {"tree", &Game::tree_click},
+    const std::pair<Command, void (Game::*)()> new_games[] = {
+        {Command::one_player, &Game::new_one_player_game},
+        {Command::two_players, &Game::new_two_player_game},
+        {Command::pair_against_computer, &Game::new_pair_against_computer_game},
+        {Command::several_players, &Game::new_several_player_game},
+        {Command::several_against_computer, &Game::new_several_player_against_computer_game},
     };
-    for (const auto& [name, handler] : new_games)
-        QObject::connect(&m_form1.command(name), &QAction::triggered, &m_form1,
-                         [this, handler] { m_handlers.run([this, handler] { (m_core.game.*handler)(); }); });
-    m_handlers.set_one_player_command([this] { m_form1.command("one").trigger(); });
+    for (const auto& [command, new_game] : new_games)
+        QObject::connect(&m_main_window.action(command), &QAction::triggered, &m_main_window,
+                         [this, new_game] { m_handlers.run([this, new_game] { (m_core.game.*new_game)(); }); });
+    m_handlers.set_one_player_command([this] { m_main_window.action(Command::one_player).trigger(); });
 
-    QObject::connect(&m_form1.command("pn"), &QAction::triggered, &m_form1, [this] { open_add_words(); });
-    QObject::connect(&m_form1.command("ver"), &QAction::triggered, &m_form1,
-                     [this] { m_core.score_window.open_for_viewing(); });
-    QObject::connect(&m_form1.command("about"), &QAction::triggered, &m_form1, [this] { open_about(); });
+    const auto on = [this](Command command, auto handler) {
+        QObject::connect(&m_main_window.action(command), &QAction::triggered, &m_main_window, handler);
+    };
+    on(Command::add_words, [this] { open_add_words(); });
+    on(Command::high_scores, [this] { m_core.score_table.open_for_viewing(); });
+    on(Command::about, [this] { open_about(); });
 
-    QObject::connect(&m_form3.button("Command2"), &QPushButton::clicked, &m_form3,
-                     [this] { m_core.score_window.command2_click(); });
-    QObject::connect(&m_form3.button("Command1"), &QPushButton::clicked, &m_form3,
-                     [this] { m_core.score_window.command1_click(); });
-    QObject::connect(&m_form3.button("Command3"), &QPushButton::clicked, &m_form3,
-                     [this] { m_core.score_window.command3_click(); });
-    QObject::connect(&m_form3, &Form3::closedByUser, &m_form3, [this] { m_core.score_window.closed(); });
+    ScoreTableEditor& table = m_core.score_table;
+    QObject::connect(&m_score_window.accept_button(), &QPushButton::clicked, &m_score_window, [&table] { table.accept(); });
+    QObject::connect(&m_score_window.cancel_button(), &QPushButton::clicked, &m_score_window, [&table] { table.cancel(); });
+    QObject::connect(&m_score_window.erase_button(), &QPushButton::clicked, &m_score_window, [&table] { table.erase(); });
+    QObject::connect(&m_score_window, &ScoreWindow::closedByUser, &m_score_window, [&table] { table.closed(); });
 }
 
 // Not modal and without an owner: the main window stays usable.
 void Program::open_add_words()
 {
-    if (!m_form2)
-        m_form2 = new Form2(m_core.words, m_prompts);
-    show_centred_on_screen(*m_form2);
+    if (!m_add_words)
+        m_add_words = new AddWordsDialog(m_core.words, m_prompts);
+    show_centred_on_screen(*m_add_words);
 }
 
 // Not modal, owned by the main window, so it stays above it.
 void Program::open_about()
 {
     if (!m_about)
-        m_about = new FrmAbout(&m_form1);
+        m_about = new AboutBox(&m_main_window);
     show_centred_on_screen(*m_about);
 }

@@ -1,13 +1,12 @@
 #pragma once
 #include <QPointer>
-#include <memory>
 
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "frm_about.h"
+#include "about_box.h"
+#include "add_words_dialog.h"
 #include "game_core.h"
 #include "handler_queue.h"
+#include "main_window.h"
+#include "score_window.h"
 #include "typed_characters.h"
 
 class CurrentDirectory;
@@ -24,7 +23,7 @@ struct Surroundings {
 };
 
 // The whole game on screen: the core's objects, the windows over them, and the
-// menu commands and typed characters wired to the game's handlers.
+// menu commands and typed characters wired to the game.
 class Program {
 public:
     explicit Program(Surroundings surroundings);
@@ -33,10 +32,10 @@ public:
     // Start-up, then the main window, centred.
     void start();
 
-    Form1& form1() { return m_form1; }
-    Form3& form3() { return m_form3; }
-    Form2* form2() const { return m_form2; }
-    FrmAbout* about() const { return m_about; }
+    MainWindow& main_window() { return m_main_window; }
+    ScoreWindow& score_window() { return m_score_window; }
+    AddWordsDialog* add_words_dialog() const { return m_add_words; }
+    AboutBox* about_box() const { return m_about; }
     const Game& game() const { return m_core.game; }
 
 private:
@@ -45,11 +44,11 @@ private:
     void open_about();
 
     Prompts& m_prompts;
-    Form3 m_form3;
+    ScoreWindow m_score_window;
     HandlerQueue m_handlers;
-    Form1 m_form1;
+    MainWindow m_main_window;
     GameCore m_core;
     TypedCharacters m_typed;
-    QPointer<Form2> m_form2;
-    QPointer<FrmAbout> m_about;
+    QPointer<AddWordsDialog> m_add_words;
+    QPointer<AboutBox> m_about;
 };

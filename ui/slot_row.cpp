@@ -2,33 +2,41 @@
 
 #include <QPainter>
 
-#include "form1_layout.h"
+#include "main_window_layout.h"
 #include "texts.h"
 #include "unicode_text.h"
+#include "word_slots.h"
 
-SlotRow::SlotRow(QWidget* window, TwipsRect slot, int width)
-    : QWidget(window), m_template(to_pixels(slot))
+namespace {
+constexpr int pitch = main_window_layout::slot_pitch / twips_per_pixel;
+}
+
+SlotRow::SlotRow(QWidget* window, TwipsRect slot, int width) : QWidget(window), m_template(to_pixels(slot))
 {
-    setObjectName(QStringLiteral("SlotRow"));
+    setObjectName(QString::fromLatin1(main_window_layout::slot_template.object_name));
     setGeometry(0, m_template.top(), width, m_template.height());
     setAccessibleName(ui_text::word_shown.toString());
-    QFont font = design_font(form1_layout::slot_font);
+    QFont font = design_font(main_window_layout::slot_font);
     font.setUnderline(false); // drawn by hand: Qt draws no underline under a lone blank
     setFont(font);
 }
 
-void SlotRow::show_slots(const std::vector<std::u32string>& slots, const std::u32string& shown_word)
+void SlotRow::show_slots(const WordSlots& slots)
 {
+    const auto fitting = static_cast<std::size_t>((width() - m_template.left() - 1) / pitch);
     m_captions.clear();
-    for (std::size_t i = 1; i < slots.size(); ++i)
-        m_captions.append(to_qstring(slots[i]));
-    setAccessibleDescription(to_qstring(shown_word));
+    std::u32string shown;
+    for (std::size_t i = 0; i < std::min(slots.size(), fitting); ++i) {
+        shown += slots.shown(i);
+        m_captions.append(to_qstring(shown.substr(i, 1)));
+    }
+    setAccessibleDescription(to_qstring(shown));
     update();
 }
 
 QRect SlotRow::slot_rect(int i) const
 {
-    return m_template.translated(i * form1_layout::slot_pitch / twips_per_pixel, 0);
+    return m_template.translated(i * pitch, 0);
 }
 
 void SlotRow::paintEvent(QPaintEvent*)
@@ -38,7 +46,7 @@ void SlotRow::paintEvent(QPaintEvent*)
     const QFontMetrics metrics(font());
     const int baseline = metrics.ascent();
     const int underline = baseline + metrics.underlinePos();
-    for (int i = 1; i <= slot_count(); ++i) {
+    for (int i = 1; i <= shown_count(); ++i) {
         const QString& text = m_captions.at(i - 1);
         const int left = slot_rect(i).left() - x();
         painter.drawText(left, baseline, text);

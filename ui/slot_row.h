@@ -1,24 +1,25 @@
 #pragma once
 #include <QWidget>
-#include <string>
-#include <vector>
 
 #include "design.h"
 
-// The copies of the slot `Label2`: an underlined letter, or an underlined blank
-// until the letter is guessed. Painted by the row, not by one widget per slot, so a
-// wide capital such as "M" may reach past its slot's edge without being cut.
+class WordSlots;
+
+// The slots of the word: an underlined letter, or an underlined blank until the
+// letter is found. Painted by the row, not by one widget per slot, so a wide
+// capital such as "M" may reach past its slot's edge without being cut. Only the
+// slots that fit in front of the frame "Colgado" are shown, so a word of any
+// length costs the same to draw.
 class SlotRow final : public QWidget {
     Q_OBJECT
 public:
     // `slot` is the template's place in the window; the row spans `width` from the window's left.
     SlotRow(QWidget* window, TwipsRect slot, int width);
 
-    // The slots of Board::Label2, element 0 being the template.
-    void show_slots(const std::vector<std::u32string>& slots, const std::u32string& shown_word);
-    // Where slot i stands in the window; slot 0 is the template.
+    void show_slots(const WordSlots& slots);
+    // Where slot i (from 1) stands in the window; slot 0 is the template's place.
     QRect slot_rect(int i) const;
-    int slot_count() const { return static_cast<int>(m_captions.size()); }
+    int shown_count() const { return static_cast<int>(m_captions.size()); }
     QString caption(int i) const { return m_captions.at(i - 1); }
 
 protected:
@@ -26,5 +27,5 @@ protected:
 
 private:
     QRect m_template;
-    QStringList m_captions; // slots 1 to n
+    QStringList m_captions; // the slots shown, from slot 1
 };

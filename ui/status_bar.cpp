@@ -35,7 +35,8 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
     setAccessibleName(ui_text::status_bar.toString());
     for (int n = 1; n <= panel_count; ++n) {
         auto* label = new QLabel(this);
-        label->setObjectName(QStringLiteral("Panel%1").arg(n));
+        label->setObjectName(QStringLiteral("panel%1").arg(n));
+        label->setTextFormat(Qt::PlainText);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setFont(design_font(ms_sans_serif_8));
         label->setIndent(3);
@@ -61,8 +62,10 @@ QLabel& StatusBar::panel(int n) const
 
 void StatusBar::show_game_panels(const Board& board)
 {
-    for (int n : {hits_panel, failures_panel, turn_panel}) {
-        const QString text = to_qstring(board.panel(n));
+    const std::pair<int, const std::u32string&> texts[] = {
+        {hits_panel, board.hits_text}, {failures_panel, board.misses_text}, {turn_panel, board.turn_text}};
+    for (const auto& [n, game_text] : texts) {
+        const QString text = to_qstring(game_text);
         show_panel(panel(n), text, text.isEmpty() ? ui_text::no_turn.toString() : text);
     }
 }

@@ -6,7 +6,7 @@
 class QLabel;
 struct Board;
 
-// `StatusBar1`: seven panels of 96 pixels. Panels 1 to 4 (Caps Lock, Num Lock,
+// The status bar: seven panels of 96 pixels. Panels 1 to 4 (Caps Lock, Num Lock,
 // time, date) keep themselves current; panels 5 to 7 show what the game wrote.
 class StatusBar final : public QWidget {
     Q_OBJECT

@@ -3,17 +3,20 @@
 
 // Every text the windows themselves show; the game's own messages come from the core.
 namespace ui_text {
-inline constexpr QStringView form1_title = u"CuErDaLoKKK V1.0";
+inline constexpr QStringView main_window_title = u"CuErDaLoKKK V1.0";
 inline constexpr QStringView wrong_letters = u"Letras incorrectas";
 inline constexpr QStringView right_letters = u"Letras correctas";
 inline constexpr QStringView hanged = u"Colgado";
 inline constexpr QStringView score_caption = u"Puntuación: ";
 inline constexpr QStringView slot_blank = u" ";
-inline constexpr QStringView holder_template = u"&L";
 inline constexpr QStringView word_shown = u"Palabra";
 inline constexpr QStringView figure_backdrop = u"Fondo del colgado";
 inline constexpr QStringView points_shown = u"Puntos";
 inline constexpr QStringView board = u"Tablero";
+// The pieces of the figure by number: the first miss shows the head, the ninth the left leg.
+inline constexpr QStringView piece_names[] = {u"Pierna izquierda", u"Pierna derecha", u"Muslo izquierdo",
+                                              u"Muslo derecho",    u"Cintura",        u"Brazo izquierdo",
+                                              u"Brazo derecho",    u"Torso",          u"Cabeza"};
 
 inline constexpr QStringView game_menu = u"Juego";
 inline constexpr QStringView add_words = u"Introducir palabras nuevas";
@@ -36,13 +39,13 @@ inline constexpr QStringView failures_tip = u"Número de fallos";
 inline constexpr QStringView status_bar = u"Barra de estado";
 inline constexpr QStringView no_turn = u"Sin turno";
 
-inline constexpr QStringView form2_title = u"Añadir palabras al fitxero...";
+inline constexpr QStringView add_words_title = u"Añadir palabras al fitxero...";
 inline constexpr QStringView add_frame = u"Añadir";
 inline constexpr QStringView add_button = u"Añadir palabras";
 inline constexpr QStringView new_word = u"Palabra nueva";
 inline constexpr QStringView stop = u"Cerrar sin añadir";
 
-inline constexpr QStringView form3_title = u"Puntuaciones";
+inline constexpr QStringView score_window_title = u"Puntuaciones";
 inline constexpr QStringView ranking = u"Clasificación";
 inline constexpr QStringView name = u"Nombre";
 inline constexpr QStringView score = u"Puntuación";

@@ -7,8 +7,9 @@ class QWidget;
 // Hands every character typed while `window` is the active window to `typed`,
 // whichever of its controls holds the focus, before that control sees it; the
 // character then goes on unchanged. Keys that type nothing (Shift, locks, F-keys,
-// arrows) and Tab, which moves the focus, are no characters. Text composed by an
-// input method (a dead key and a letter) arrives as its committed characters.
+// arrows, Delete, Alt+letter) and Tab, which moves the focus, are no characters;
+// Enter, Backspace, Escape and Ctrl+letter are. Text composed by an input method
+// (a dead key and a letter) arrives as its committed characters.
 class TypedCharacters final : public QObject {
     Q_OBJECT
 public:

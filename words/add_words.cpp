@@ -12,7 +12,7 @@ AddWords::AddWords(WordFile& words, Prompts& prompts, AddWordsView& view)
 
 // The caret does not matter: whatever was typed or pasted, the text keeps its
 // first 20 characters.
-void AddWords::text1_change(std::u32string text, std::size_t /*caret*/) {
+void AddWords::text_changed(std::u32string text, std::size_t /*caret*/) {
     m_text = std::move(text);
     if (m_text.size() <= max_length)
         return;
@@ -21,12 +21,12 @@ void AddWords::text1_change(std::u32string text, std::size_t /*caret*/) {
     m_view.beep();
 }
 
-void AddWords::text1_key_press(char32_t c) {
+void AddWords::key_pressed(char32_t c) {
     if (c == U'\r')
-        command1_click();
+        add_word();
 }
 
-void AddWords::command1_click() {
+void AddWords::add_word() {
     if (m_text.empty()) {
         m_view.close();
         return;
@@ -42,4 +42,4 @@ void AddWords::command1_click() {
     m_view.close();
 }
 
-void AddWords::command2_click() { m_view.close(); }
+void AddWords::stop() { m_view.close(); }

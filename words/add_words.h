@@ -21,14 +21,14 @@ public:
 
     AddWords(WordFile& words, Prompts& prompts, AddWordsView& view);
 
-    // Text1 changed, by typing, pasting or deleting; caret is where the cursor stands.
-    void text1_change(std::u32string text, std::size_t caret);
-    // A character typed in Text1: Enter adds the word.
-    void text1_key_press(char32_t c);
+    // The text box changed, by typing, pasting or deleting; caret is where the cursor stands.
+    void text_changed(std::u32string text, std::size_t caret);
+    // A character typed in the text box: Enter adds the word.
+    void key_pressed(char32_t c);
     // "Añadir palabras": appends the word and closes, or keeps the dialog open with a message.
-    void command1_click();
+    void add_word();
     // The stop sign: closes without adding.
-    void command2_click();
+    void stop();
 
     const std::u32string& text() const { return m_text; }
 

@@ -10,13 +10,13 @@ namespace {
 bool drawn(QColor pixel) { return pixel.alpha() > 0 && qMax(pixel.red(), qMax(pixel.green(), pixel.blue())) > 24; }
 
 // Where a piece is drawn in the frame "Colgado", in pixels.
-QRect drawn_bounds(int element) {
-  const QImage image = art::picture(art::image9(element), 1.0).toImage();
+QRect drawn_bounds(int number) {
+  const QImage image = art::picture(art::piece(number), 1.0).toImage();
   QRect bounds;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
       if (drawn(image.pixelColor(x, y))) bounds |= QRect(x, y, 1, 1);
-  return bounds.translated(art::piece_rect(element).topLeft());
+  return bounds.translated(art::piece_rect(number).topLeft());
 }
 
 // Two pieces and a point on each, in the frame's pixels.
@@ -42,7 +42,7 @@ class FigureTest : public QObject {
   // lower edge, the hairs on top; both feet reach below the backdrop.
   void complete_figure_spans_the_frame() {
     QRect figure;
-    for (int element = 0; element < art::image9_count; ++element) figure |= drawn_bounds(element);
+    for (int number = 0; number < art::piece_count; ++number) figure |= drawn_bounds(number);
     QVERIFY2(qAbs(figure.left() - 32) <= 1, qPrintable(QString::number(figure.left())));
     QVERIFY2(qAbs(figure.right() + 1 - 204) <= 1, qPrintable(QString::number(figure.right())));
     QVERIFY2(figure.top() - 26 <= 2, qPrintable(QString::number(figure.top())));

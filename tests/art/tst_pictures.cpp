@@ -51,16 +51,16 @@ class PicturesTest : public QObject {
     QTest::addColumn<PictureName>("name");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QColor>("corner");
-    QTest::newRow("Image9(8) head") << art::image9(8) << QSize(102, 132) << QColor(Qt::black);
-    QTest::newRow("Image9(7) torso") << art::image9(7) << QSize(69, 88) << QColor();
-    QTest::newRow("Image9(6) right arm") << art::image9(6) << QSize(60, 136) << QColor();
-    QTest::newRow("Image9(5) left arm") << art::image9(5) << QSize(40, 144) << QColor();
-    QTest::newRow("Image9(4) waist") << art::image9(4) << QSize(34, 21) << QColor();
-    QTest::newRow("Image9(3) right thigh") << art::image9(3) << QSize(52, 120) << QColor();
-    QTest::newRow("Image9(2) left thigh") << art::image9(2) << QSize(36, 119) << QColor();
-    QTest::newRow("Image9(1) right lower leg") << art::image9(1) << QSize(84, 113) << QColor();
-    QTest::newRow("Image9(0) left lower leg") << art::image9(0) << QSize(78, 119) << QColor();
-    QTest::newRow("Form2 stop sign") << PictureName::form2_stop << QSize(37, 35) << QColor(0xc0, 0xc0, 0xc0);
+    QTest::newRow("piece 8, head") << PictureName::head << QSize(102, 132) << QColor(Qt::black);
+    QTest::newRow("piece 7, torso") << PictureName::torso << QSize(69, 88) << QColor();
+    QTest::newRow("piece 6, right arm") << PictureName::right_arm << QSize(60, 136) << QColor();
+    QTest::newRow("piece 5, left arm") << PictureName::left_arm << QSize(40, 144) << QColor();
+    QTest::newRow("piece 4, waist") << PictureName::waist << QSize(34, 21) << QColor();
+    QTest::newRow("piece 3, right thigh") << PictureName::right_thigh << QSize(52, 120) << QColor();
+    QTest::newRow("piece 2, left thigh") << PictureName::left_thigh << QSize(36, 119) << QColor();
+    QTest::newRow("piece 1, right lower leg") << PictureName::right_lower_leg << QSize(84, 113) << QColor();
+    QTest::newRow("piece 0, left lower leg") << PictureName::left_lower_leg << QSize(78, 119) << QColor();
+    QTest::newRow("stop sign") << PictureName::stop_sign << QSize(37, 35) << QColor(0xc0, 0xc0, 0xc0);
     QTest::newRow("program icon") << PictureName::program_icon << QSize(32, 32) << QColor();
   }
 

@@ -51,19 +51,19 @@ int main(int argc, char** argv)
     PrintedPrompts prompts;
     SilentViews views;
     GameCore core{files, directory, random, prompts, views, views, views};
-    ScoreWindow& score_window = core.score_window;
+    ScoreTableEditor& score_table = core.score_table;
 
     if (action == "save") {
-        score_window.insert_record(1, 12000);
-        score_window.command2_click();
+        score_table.insert_record(1, 12000);
+        score_table.accept();
     } else if (action == "borrar") {
-        score_window.command3_click();
+        score_table.erase();
     } else if (action == "first-run") {
-        core.game.on_main_window_load();
+        core.game.start_up();
     } else if (action == "add") {
         AddWords dialog{core.words, prompts, views};
-        dialog.text1_change(U"Nueva", 5);
-        dialog.command1_click();
+        dialog.text_changed(U"Nueva", 5);
+        dialog.add_word();
     } else if (action == "save-loop") {
         // Two tables in turn until the process is killed.
         const ScoreCells tables[2] = {{U"Uno", U"1000", U"Dos", U"2000", U"Tres", U"3000"},

@@ -3,13 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "deferred_game.h"
 #include "game_core.h"
-#include "case_name.h"
-#include "decimal.h"
 #include "memory_file_system.h"
-#include "scripted_prompts.h"
 #include "random_source.h"
+#include "scripted_prompts.h"
 
 // Gives the values queued, then 0 (the last line of the file).
 class ScriptedRandom final : public RandomSource {
@@ -18,19 +17,13 @@ public:
     double next() override;
 };
 
-class RecordingBoardView final : public BoardView {
-public:
-    std::vector<BoardPart> changes;
-    void changed(const Board&, BoardPart part) override { changes.push_back(part); }
-};
-
 class CountingDeferred final : public DeferredGame {
 public:
     int requests = 0;
     void request_one_player_game() override { ++requests; }
 };
 
-class RecordingScoreView final : public ScoreWindowView {
+class RecordingScoreView final : public ScoreTableView {
 public:
     ScoreCells shown;
     bool open = false;
@@ -39,29 +32,36 @@ public:
     void close() override { open = false; }
 };
 
+class CountingBoardView final : public BoardView {
+public:
+    int changes = 0;
+    void changed(const Board&, BoardPart) override { ++changes; }
+};
+
 // A started game with its word file and score file in memory.
 struct GameHarness {
     MemoryFileSystem files;
     FixedDirectory directory;
     ScriptedRandom random;
     ScriptedPrompts prompts;
-    RecordingBoardView view;
+    CountingBoardView view;
     CountingDeferred deferred;
     RecordingScoreView score_view;
     GameCore core{files, directory, random, prompts, score_view, deferred, view};
-    WordFile& words = core.words;
-    ScoreFile& scores = core.scores;
-    ScoreWindow& score_window = core.score_window;
+    ScoreTableEditor& score_table = core.score_table;
     Game& game = core.game;
 
     // Writes the word file (CR LF after every word) and starts the program.
     explicit GameHarness(const std::vector<std::u32string>& word_lines = {U"Feo"});
     void set_words(const std::vector<std::u32string>& word_lines);
-    void set_scores(const std::string& bytes);
-    std::string score_bytes() const;
-    void type(std::u32string_view characters);
-    // Plays one-player words until the score is reached, then loses the word.
-    void score_and_lose(int words_won);
+    std::string& file(const char* name) { return files.files[directory.path() / name]; }
+    // Plays a script: "<F2>" to "<F6>" are the new-game keys, every other
+    // character is typed.
+    void play(std::u32string_view script);
+    // What the players see: the slots, the letter lists, the pieces shown, the
+    // status bar, the points, and every box opened so far.
+    std::u32string seen() const;
+    std::u32string boxes() const;
 
     const Board& board() const { return game.board(); }
     const GameState& state() const { return game.state(); }

@@ -4,67 +4,61 @@
 
 namespace {
 
+const std::string default_table = "Quiro\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n";
+const std::string ranked = "A\r\n5000\r\nB\r\n3000\r\nC\r\n2000\r\n";
+
 struct RecordCase {
     const char* name;
     std::string table;
     int words_won;
-    int place; // 0: no record
+    ScoreCells shown; // empty: no record, no name asked
 };
 
 class RecordCheck : public testing::TestWithParam<RecordCase> {};
 
-TEST_P(RecordCheck, LostWordTakesTheFirstPlaceItReaches)
+// One-player words won, then nine misses.
+TEST_P(RecordCheck, LostWordTakesTheFirstPlaceItReachesAndOnlyAceptarWrites)
 {
     const RecordCase& c = GetParam();
-    GameHarness h;
-    h.set_scores(c.table);
+    GameHarness h({U"a"});
+    h.file("puntuaciones.txt") = c.table;
     h.prompts.answers = {U"Ana"};
-    h.score_and_lose(c.words_won);
+    h.play(U"<F2>" + std::u32string(static_cast<std::size_t>(c.words_won), U'a') + U"bcdefghij");
 
-    EXPECT_FALSE(h.board().Label3_visible);
-    EXPECT_FALSE(h.board().Label4_visible);
-    EXPECT_EQ(h.score_view.open, c.place != 0);
-    if (c.place == 0) {
-        EXPECT_TRUE(h.prompts.inputs.empty());
-        return;
+    EXPECT_FALSE(h.board().points_shown);
+    EXPECT_EQ(h.board().misses_text, U"Fallos: 9"); // the key press goes on after the record
+    EXPECT_EQ(h.score_view.open, !c.shown[0].empty());
+    EXPECT_EQ(h.prompts.inputs.size(), c.shown[0].empty() ? 0u : 1u);
+    if (!c.shown[0].empty()) {
+        EXPECT_EQ(h.score_view.shown, c.shown);
     }
-    ASSERT_EQ(h.prompts.inputs.size(), 1u);
-    EXPECT_EQ(h.prompts.inputs[0].prompt, U"Introduce tu nombre");
-    EXPECT_EQ(h.prompts.inputs[0].title, U"Record");
-    const auto name = static_cast<std::size_t>(2 * c.place - 2);
-    EXPECT_EQ(h.score_window.cells()[name], U"Ana");
-    EXPECT_EQ(h.score_window.cells()[name + 1], decimal(c.words_won * 1000));
-    EXPECT_EQ(h.score_bytes(), c.table); // only Aceptar writes
+    EXPECT_EQ(h.file("puntuaciones.txt"), c.table);
 }
-
-const std::string ranked = "A\r\n5000\r\nB\r\n3000\r\nC\r\n2000\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Tables, RecordCheck,
-    testing::Values(RecordCase{"TieWithDefaultTakesFirstPlace", "Quiro\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n", 1, 1},
-                    RecordCase{"NothingScoredNoRecord", "Quiro\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n", 0, 0},
-                    RecordCase{"TieWithSecondPlace", ranked, 3, 2},
-                    RecordCase{"TieWithThirdPlace", ranked, 2, 3},
-                    RecordCase{"BelowEveryPlace", ranked, 1, 0},
-                    RecordCase{"BeatsTheBest", ranked, 6, 1},
-                    // A damaged place reads as "Quiro" / "1000".
-                    RecordCase{"UnreadableScoreLine", "A\r\n5000\r\nB\r\nmucho\r\n", 1, 2}),
+    testing::Values(
+        RecordCase{"TieWithTheDefaultTakesFirstPlace", default_table, 1,
+                   {U"Ana", U"1000", U"Quiro", U"1000", U"Quiro", U"1000"}},
+        RecordCase{"NothingScoredNoRecord", default_table, 0, {}},
+        RecordCase{"TieWithSecondPlace", ranked, 3, {U"A", U"5000", U"Ana", U"3000", U"B", U"3000"}},
+        RecordCase{"TieWithThirdPlace", ranked, 2, {U"A", U"5000", U"B", U"3000", U"Ana", U"2000"}},
+        RecordCase{"BelowEveryPlace", ranked, 1, {}},
+        // A damaged place reads as "Quiro" / "1000".
+        RecordCase{"UnreadableScoreLine", "A\r\n5000\r\nB\r\nmucho\r\n", 1,
+                   {U"A", U"5000", U"Ana", U"1000", U"Quiro", U"1000"}}),
     CaseName{});
 
 TEST(RecordCheck, OtherModesCompareThePointsOfTheLastOnePlayerGame)
 {
-    GameHarness h;
-    h.set_scores(ranked);
-    h.prompts.answers = {U"", U""};
-    h.score_and_lose(4);
-    h.score_window.command1_click();
+    GameHarness h({U"a"});
+    h.file("puntuaciones.txt") = ranked;
+    h.play(U"<F2>aaaa" U"bcdefghij");
+    h.score_table.cancel();
     h.set_words({U"Feo"});
-    h.game.two_click();
-    h.type(U"abcdghijk");
-    EXPECT_EQ(h.state().score, 4000);
+    h.play(U"<F4>abcdghijk");
     EXPECT_EQ(h.prompts.inputs.size(), 2u);
-    EXPECT_EQ(h.score_window.cells()[3], U"4000");
-    EXPECT_EQ(h.board().panel(6), U"Fallos: 9"); // the key press goes on after the record
+    EXPECT_EQ(h.score_view.shown[3], U"4000");
 }
 
 } // namespace

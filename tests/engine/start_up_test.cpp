@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "game_harness.h"
 
 namespace {
@@ -11,8 +13,7 @@ struct StartCase {
     const char* name;
     const char* words;  // nullptr: missing
     const char* scores; // nullptr: missing
-    bool words_created;
-    const char* scores_after; // nullptr: still missing
+    const char* scores_after;
 };
 
 class StartUp : public testing::TestWithParam<StartCase> {};
@@ -21,26 +22,20 @@ TEST_P(StartUp, FirstRunWritesOnlyWhatIsMissing)
 {
     const StartCase& c = GetParam();
     GameHarness h;
+    h.score_table.open_for_viewing();
     h.files.files.clear();
     if (c.words)
-        h.files.files[h.words.path()] = c.words;
+        h.file("palabras.txt") = c.words;
     if (c.scores)
-        h.files.files[h.scores.path()] = c.scores;
-    h.game.on_main_window_load();
+        h.file("puntuaciones.txt") = c.scores;
+    h.game.start_up();
 
-    const std::string words = h.files.files.contains(h.words.path()) ? h.files.files[h.words.path()] : "";
-    if (c.words_created) {
-        EXPECT_EQ(words.size(), 456u);
-        EXPECT_EQ(words.substr(0, 14), "Calle\r\nCoChE\r\n");
-    } else {
-        EXPECT_EQ(words, c.words ? c.words : "");
-    }
-    EXPECT_EQ(h.files.files.contains(h.scores.path()), c.scores_after != nullptr);
-    if (c.scores_after) {
-        EXPECT_EQ(h.score_bytes(), c.scores_after);
-    }
+    const std::string words = h.file("palabras.txt");
+    EXPECT_EQ(words.size(), c.words ? std::strlen(c.words) : 456u);
+    EXPECT_EQ(words.substr(0, 14), c.words ? c.words : "Calle\r\nCoChE\r\n");
+    EXPECT_EQ(h.file("puntuaciones.txt"), c.scores_after);
     EXPECT_TRUE(h.prompts.messages.empty());
-    EXPECT_FALSE(h.state().guessing_on);
+    EXPECT_FALSE(h.score_table.viewing_only);
     EXPECT_EQ(h.state().current_player, 2);
     EXPECT_EQ(h.state().pair_turn, 3);
     EXPECT_EQ(h.state().last_setter, 3);
@@ -48,20 +43,12 @@ TEST_P(StartUp, FirstRunWritesOnlyWhatIsMissing)
 
 INSTANTIATE_TEST_SUITE_P(
     Directories, StartUp,
-    testing::Values(StartCase{"EmptyDirectory", nullptr, nullptr, true, default_table.c_str()},
+    testing::Values(StartCase{"EmptyDirectory", nullptr, nullptr, default_table.c_str()},
                     // Mended: the records used to be replaced by the default table.
-                    StartCase{"RecordsKeptWhenOnlyTheWordsAreMissing", nullptr, records.c_str(), true, records.c_str()},
-                    StartCase{"BothPresent", "Feo\r\n", records.c_str(), false, records.c_str()},
-                    StartCase{"EmptyWordFile", "", records.c_str(), false, records.c_str()},
-                    StartCase{"ScoresMissingBesideWords", "Feo\r\n", nullptr, false, nullptr}),
+                    StartCase{"RecordsKeptWhenOnlyTheWordsAreMissing", nullptr, records.c_str(), records.c_str()},
+                    StartCase{"BothPresent", "Feo\r\n", records.c_str(), records.c_str()},
+                    StartCase{"EmptyWordFile", "", records.c_str(), records.c_str()},
+                    StartCase{"ScoresMissingBesideWords", "Feo\r\n", nullptr, ""}),
     CaseName{});
-
-TEST(StartUp, ScoreWindowStartsNotViewing)
-{
-    GameHarness h;
-    h.score_window.open_for_viewing();
-    h.game.on_main_window_load();
-    EXPECT_FALSE(h.score_window.bandera);
-}
 
 } // namespace

@@ -27,7 +27,7 @@ struct DiskGame {
     ScriptedPrompts prompts;
     SilentViews views;
     GameCore core{files, dir, random, prompts, views, views, views};
-    ScoreWindow& score_window = core.score_window;
+    ScoreTableEditor& score_table = core.score_table;
     Game& game = core.game;
     AddWords dialog{core.words, prompts, views};
 };
@@ -45,22 +45,22 @@ const std::vector<Write> writes = {
     {"SavedTable", true, U"No se ha podido guardar puntuaciones.txt.",
      [](DiskGame& g) {
          g.prompts.answers = {U"Sol"};
-         g.score_window.insert_record(1, 12000);
+         g.score_table.insert_record(1, 12000);
      },
-     [](DiskGame& g) { g.score_window.command2_click(); },
+     [](DiskGame& g) { g.score_table.accept(); },
      [](DiskGame& g) { EXPECT_EQ(g.dir.read("puntuaciones.txt").substr(0, 12), "Sol\r\n12000\r\n"); }},
     {"Borrar", true, U"No se ha podido guardar puntuaciones.txt.", [](DiskGame&) {},
-     [](DiskGame& g) { g.score_window.command3_click(); },
+     [](DiskGame& g) { g.score_table.erase(); },
      [](DiskGame& g) { EXPECT_EQ(g.dir.read("puntuaciones.txt").substr(0, 12), "Quiro\r\n1000\r"); }},
     {"FirstRun", false, U"No se ha podido crear palabras.txt.", [](DiskGame&) {},
-     [](DiskGame& g) { g.game.on_main_window_load(); },
+     [](DiskGame& g) { g.game.start_up(); },
      [](DiskGame& g) {
          EXPECT_EQ(g.dir.read("palabras.txt").substr(0, 7), "Calle\r\n");
          EXPECT_EQ(g.dir.read("puntuaciones.txt").size(), 39u);
      }},
     {"AddedWord", true, U"No se ha podido añadir la palabra a palabras.txt.",
-     [](DiskGame& g) { g.dialog.text1_change(U"Nueva", 5); },
-     [](DiskGame& g) { g.dialog.command1_click(); },
+     [](DiskGame& g) { g.dialog.text_changed(U"Nueva", 5); },
+     [](DiskGame& g) { g.dialog.add_word(); },
      [](DiskGame& g) { EXPECT_EQ(g.dir.read("palabras.txt"), old_words + "Nueva\r\n"); }},
 };
 
@@ -103,7 +103,7 @@ TEST_P(WriteFault, KeepsTheOldFileSaysErrorAndTheRetrySucceeds)
     EXPECT_EQ(g.prompts.messages[0].title, U"Error");
     EXPECT_EQ(g.prompts.messages[0].style, MessageStyle::critical);
     EXPECT_EQ(g.dir.entries(), names_before); // no temporary file left behind
-    EXPECT_EQ(g.score_window.cells()[0], c.write.name == std::string{"SavedTable"} ? U"Sol" : U"Quiro");
+    EXPECT_EQ(g.score_table.cells()[0], c.write.name == std::string{"SavedTable"} ? U"Sol" : U"Quiro");
     EXPECT_EQ(g.dialog.text(), c.write.name == std::string{"AddedWord"} ? U"Nueva" : U"");
     if (c.write.files_before) {
         EXPECT_EQ(g.dir.read("palabras.txt"), old_words);

@@ -56,7 +56,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version), not $version"
 [ "$(field Section)" = games ] || fail "Section: $(field Section)"
 depends=$(field Depends | tr ',|' '\n\n' | sed 's/^ *//; s/ .*//')
-for needed in libqt6widgets6 libqt6svg6 fonts-liberation2; do
+for needed in libqt6widgets6 libqt6svg6 fonts-liberation2 qt6-translations-l10n; do
   grep -qx "$needed" <<<"$depends" || fail "Depends lacks $needed: $(field Depends)"
 done
 

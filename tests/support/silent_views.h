@@ -2,10 +2,10 @@
 #include "add_words.h"
 #include "board.h"
 #include "deferred_game.h"
-#include "score_window.h"
+#include "score_table_editor.h"
 
 // Every view of the game, showing nothing: for fuzzing and measuring the core.
-struct SilentViews final : BoardView, ScoreWindowView, AddWordsView, DeferredGame {
+struct SilentViews final : BoardView, ScoreTableView, AddWordsView, DeferredGame {
     int one_player_games_asked = 0;
     void changed(const Board&, BoardPart) override {}
     void show_cells(const ScoreCells&) override {}

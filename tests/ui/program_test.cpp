@@ -9,9 +9,9 @@
 #include <QTimer>
 
 #include "dialog_prompts.h"
-#include "form2.h"
 #include "handler_queue.h"
 #include "picture_box.h"
+#include "spanish_qt_texts.h"
 #include "test_program.h"
 
 namespace {
@@ -21,9 +21,9 @@ void type(QWidget* widget, const QString& letters)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-QListWidget* list(Form1& form1, const char* name)
+QListWidget* list(MainWindow& window, const char* name)
 {
-    return form1.findChild<QListWidget*>(QString::fromLatin1(name));
+    return window.findChild<QListWidget*>(QString::fromLatin1(name));
 }
 } // namespace
 
@@ -31,31 +31,33 @@ class ProgramTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { install_spanish_qt_texts(*qApp); }
+
     void one_player_game_to_a_saved_record()
     {
         TestProgram test;
         QVERIFY(test.start("Cami\xd3n\r\n"));
-        Form1& form1 = test.program.form1();
-        QListWidget* list1 = list(form1, "List1");
-        QListWidget* list2 = list(form1, "List2");
-        const auto* score = form1.findChild<QLabel*>(QStringLiteral("Label3"));
+        MainWindow& window = test.program.main_window();
+        QListWidget* right = list(window, "rightLetters");
+        QListWidget* wrong = list(window, "wrongLetters");
+        const auto* score = window.findChild<QLabel*>(QStringLiteral("scoreCaption"));
 
-        QTest::keyClick(list1, Qt::Key_F2);
-        type(list1, QStringLiteral("camió"));
-        list2->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), list2);
-        type(list2, QStringLiteral("N")); // the last letter wins the word
+        QTest::keyClick(right, Qt::Key_F2);
+        type(right, QStringLiteral("camió"));
+        wrong->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), wrong);
+        type(wrong, QStringLiteral("N")); // the last letter wins the word
         QCOMPARE(QString::fromStdU32String(test.prompts.messages.back().title), QStringLiteral("¡¡¡GaNaDoR!!!"));
-        QCOMPARE(form1.findChild<QLabel*>(QStringLiteral("Label4"))->text(), QStringLiteral("1000 puntos."));
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("points"))->text(), QStringLiteral("1000 puntos."));
         QVERIFY(score->isVisible());
 
         // Nine misses; the ninth piece is on screen behind the box that says so.
         bool ninth_piece_shown = false;
         test.prompts.while_open = [&] {
-            ninth_piece_shown = form1.findChild<PictureBox*>(QStringLiteral("Image9(0)"))->isVisible();
+            ninth_piece_shown = window.findChild<PictureBox*>(QStringLiteral("piece0"))->isVisible();
         };
         test.prompts.answers = {U"Núñez"};
-        type(list2, QStringLiteral("bdefghjkl"));
+        type(wrong, QStringLiteral("bdefghjkl"));
         const auto lost = test.prompts.messages.at(1);
         QCOMPARE(QString::fromStdU32String(lost.title), QStringLiteral("PeRdEdOr"));
         QCOMPARE(QString::fromStdU32String(lost.text), QStringLiteral("Has perdido...\r\nLa palabra era: CamiÓn"));
@@ -64,53 +66,54 @@ private Q_SLOTS:
 
         // The record: the name was asked, the table is shown and saved by Aceptar.
         QCOMPARE(QString::fromStdU32String(test.prompts.inputs.at(0).title), QStringLiteral("Record"));
-        Form3& form3 = test.program.form3();
-        QVERIFY(QTest::qWaitForWindowActive(&form3));
-        QCOMPARE(form3.cell(0).text(), QStringLiteral("Núñez"));
-        QCOMPARE(form3.cell(1).text(), QStringLiteral("1000"));
-        type(list1, QStringLiteral("a")); // the word is over: nothing more reaches the game
-        QCOMPARE(list1->count(), 0);
+        ScoreWindow& scores = test.program.score_window();
+        QVERIFY(QTest::qWaitForWindowActive(&scores));
+        QCOMPARE(scores.cell(0).text(), QStringLiteral("Núñez"));
+        QCOMPARE(scores.cell(1).text(), QStringLiteral("1000"));
+        type(right, QStringLiteral("a")); // the word is over: nothing more reaches the game
+        QCOMPARE(right->count(), 0);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Aceptar has the focus
-        QVERIFY(!form3.isVisible());
+        QVERIFY(!scores.isVisible());
         QCOMPARE(test.file("puntuaciones.txt"), "N\xfa\xf1" "ez\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n");
     }
 
-    // Another window opened mid-game leaves the game as it was; typing in Form2 adds nothing to it.
+    // Another window opened mid-game leaves the game as it was; typing in the
+    // add-words dialog adds nothing to it.
     void commands_leave_the_game_going_data()
     {
-        QTest::addColumn<QString>("command");
-        QTest::newRow("Ver puntuaciones máximas...") << "ver";
-        QTest::newRow("Introducir palabras nuevas") << "pn";
-        QTest::newRow("Acerca de...") << "about";
-        QTest::newRow("1 Jugador starts afresh") << "one";
+        QTest::addColumn<Command>("command");
+        QTest::newRow("Ver puntuaciones máximas...") << Command::high_scores;
+        QTest::newRow("Introducir palabras nuevas") << Command::add_words;
+        QTest::newRow("Acerca de...") << Command::about;
+        QTest::newRow("1 Jugador starts afresh") << Command::one_player;
     }
     void commands_leave_the_game_going()
     {
-        QFETCH(QString, command);
+        QFETCH(Command, command);
         TestProgram test;
         QVERIFY(test.start("Feo\r\n"));
-        Form1& form1 = test.program.form1();
-        QListWidget* list1 = list(form1, "List1");
-        QTest::keyClick(list1, Qt::Key_F2);
-        type(list1, QStringLiteral("x"));
-        form1.command(command.toLatin1().constData()).trigger();
-        if (Form2* form2 = test.program.form2()) {
-            QVERIFY(QTest::qWaitForWindowActive(form2));
-            auto* text1 = form2->findChild<QLineEdit*>(QStringLiteral("Text1"));
-            type(text1, QStringLiteral("fex"));
+        MainWindow& window = test.program.main_window();
+        QListWidget* right = list(window, "rightLetters");
+        QTest::keyClick(right, Qt::Key_F2);
+        type(right, QStringLiteral("x"));
+        window.action(command).trigger();
+        if (AddWordsDialog* dialog = test.program.add_words_dialog()) {
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            auto* word = dialog->findChild<QLineEdit*>(QStringLiteral("wordEdit"));
+            type(word, QStringLiteral("fex"));
             QInputMethodEvent composed;
             composed.setCommitString(QStringLiteral("ó"));
-            QApplication::sendEvent(text1, &composed);
-            QCOMPARE(text1->text(), QStringLiteral("fexó"));
-            QCOMPARE(list1->count() + list(form1, "List2")->count(), 1);
+            QApplication::sendEvent(word, &composed);
+            QCOMPARE(word->text(), QStringLiteral("fexó"));
+            QCOMPARE(right->count() + list(window, "wrongLetters")->count(), 1);
         }
-        form1.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form1));
-        list1->setFocus();
-        type(list1, QStringLiteral("e"));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        right->setFocus();
+        type(right, QStringLiteral("e"));
         QVERIFY(test.program.game().state().guessing_on);
-        QCOMPARE(list1->count(), 1);
-        QCOMPARE(list(form1, "List2")->count(), command == u"one" ? 0 : 1);
+        QCOMPARE(right->count(), 1);
+        QCOMPARE(list(window, "wrongLetters")->count(), command == Command::one_player ? 0 : 1);
     }
 
     void message_box_data()
@@ -133,6 +136,7 @@ private Q_SLOTS:
             QCOMPARE(seen->windowTitle(), QStringLiteral("PeRdEdOr"));
             QCOMPARE(int(seen->icon()), icon);
             QCOMPARE(seen->buttons().size(), 1);
+            QCOMPARE(seen->buttons().front()->text(), QStringLiteral("Aceptar")); // Qt's own texts in Spanish
             QCOMPARE(seen->textFormat(), Qt::PlainText); // a typed word never becomes markup
             seen->button(QMessageBox::Ok)->click();
         });
@@ -160,6 +164,7 @@ private Q_SLOTS:
             QVERIFY(box);
             QCOMPARE(box->windowTitle(), QStringLiteral("Record"));
             QCOMPARE(box->labelText(), QStringLiteral("Introduce tu nombre"));
+            QCOMPARE(box->cancelButtonText(), QStringLiteral("Cancelar"));
             box->setTextValue(typed);
             ok ? box->accept() : box->reject();
         });
@@ -186,20 +191,20 @@ private Q_SLOTS:
 
     void program_ends_data()
     {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("Salir") << "sortir";
-        QTest::newRow("the main window's close box, with the other windows open") << "close";
+        QTest::addColumn<bool>("by_close_box");
+        QTest::newRow("Salir") << false;
+        QTest::newRow("the main window's close box, with the other windows open") << true;
     }
     void program_ends()
     {
-        QFETCH(QString, how);
+        QFETCH(bool, by_close_box);
         TestProgram test;
         QVERIFY(test.start("Feo\r\n"));
-        Form1& form1 = test.program.form1();
-        for (const char* command : {"one", "pn", "ver", "about"})
-            form1.command(command).trigger();
-        QTimer::singleShot(0, &form1, [&] {
-            how == u"close" ? void(form1.close()) : form1.command("sortir").trigger();
+        MainWindow& window = test.program.main_window();
+        for (Command command : {Command::one_player, Command::add_words, Command::high_scores, Command::about})
+            window.action(command).trigger();
+        QTimer::singleShot(0, &window, [&] {
+            by_close_box ? void(window.close()) : window.action(Command::quit).trigger();
         });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(1); }); // not ended: fail, not hang
         QCOMPARE(QApplication::exec(), 0);

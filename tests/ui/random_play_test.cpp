@@ -7,7 +7,6 @@
 #include <deque>
 #include <random>
 
-#include "form2.h"
 #include "game_invariants.h"
 #include "line_reader.h"
 #include "picture_box.h"
@@ -32,32 +31,35 @@ const QString typed = QStringLiteral("abcdefghijklmnopqrstuvwxyzñáéíóúçAB
 const std::vector<std::u32string> answers = {U"",    U"0",    U"1",   U"2",   U"30",
                                              U"31",  U" 4 ",  U"abc", U"Feo", U"abcdefghijklmnopqrstu",
                                              U"abcdefghijklmnopqrstuv", U"dos\nlíneas"};
-const char* const commands[] = {"one", "for", "two", "five", "tree", "ver", "pn"};
-const char* const score_buttons[] = {"Command1", "Command2", "Command3"};
+const Command commands[] = {Command::one_player,      Command::two_players,
+                            Command::pair_against_computer, Command::several_players,
+                            Command::several_against_computer, Command::high_scores,
+                            Command::add_words};
 
-// What Form1 shows against the board it was told of.
-QString screen_differs(Form1& form1, const Board& board)
+// What the main window shows against the board it was told of.
+QString screen_differs(MainWindow& window, const Board& board)
 {
-    const auto* slots = form1.findChild<SlotRow*>();
-    if (slots->slot_count() != static_cast<int>(board.Label2.size()) - 1)
+    const auto* slots = window.findChild<SlotRow*>();
+    if (slots->shown_count() != static_cast<int>(std::min<std::size_t>(board.slots.size(), 21)))
         return QStringLiteral("slot count");
-    for (int i = 1; i <= slots->slot_count(); ++i) {
-        if (slots->caption(i) != to_qstring(board.Label2[static_cast<std::size_t>(i)]))
+    for (int i = 1; i <= slots->shown_count(); ++i) {
+        if (slots->caption(i) != to_qstring(std::u32string(1, board.slots.shown(static_cast<std::size_t>(i - 1)))))
             return QStringLiteral("slot %1").arg(i);
     }
-    const std::pair<const char*, const std::vector<std::u32string>*> lists[] = {{"List1", &board.List1},
-                                                                                {"List2", &board.List2}};
-    for (const auto& [name, lines] : lists) {
-        if (form1.findChild<QListWidget*>(QString::fromLatin1(name))->count() != static_cast<int>(lines->size()))
+    const std::pair<const char*, const std::u32string*> lists[] = {{"rightLetters", &board.right_letters},
+                                                                   {"wrongLetters", &board.wrong_letters}};
+    for (const auto& [name, letters] : lists) {
+        if (window.findChild<QListWidget*>(QString::fromLatin1(name))->count() != static_cast<int>(letters->size()))
             return QString::fromLatin1(name);
     }
     for (int k = 0; k < 9; ++k) {
-        if (form1.findChild<PictureBox*>(QStringLiteral("Image9(%1)").arg(k))->isVisible() != board.Image9[k])
-            return QStringLiteral("Image9(%1)").arg(k);
+        if (window.findChild<PictureBox*>(QStringLiteral("piece%1").arg(k))->isVisible() != board.pieces[k])
+            return QStringLiteral("piece %1").arg(k);
     }
-    const auto* status = form1.findChild<StatusBar*>();
+    const auto* status = window.findChild<StatusBar*>();
+    const std::u32string* texts[] = {&board.hits_text, &board.misses_text, &board.turn_text};
     for (int n = 5; n <= 7; ++n) {
-        if (status->panel(n).text() != to_qstring(board.panel(n)))
+        if (status->panel(n).text() != to_qstring(*texts[n - 5]))
             return QStringLiteral("panel %1").arg(n);
     }
     return {};
@@ -78,9 +80,9 @@ void RandomPlayTest::twenty_thousand_events_keep_screen_and_game_alike()
     auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>{0, n - 1}(rng); };
     TestProgram test;
     QVERIFY(test.start("Feo\r\n\r\nMaNteQuIlla\r\n\xc1rBoL\r\na b\r\n"));
-    Form1& form1 = test.program.form1();
-    QListWidget* lists[] = {form1.findChild<QListWidget*>(QStringLiteral("List1")),
-                            form1.findChild<QListWidget*>(QStringLiteral("List2"))};
+    MainWindow& window = test.program.main_window();
+    QListWidget* lists[] = {window.findChild<QListWidget*>(QStringLiteral("rightLetters")),
+                            window.findChild<QListWidget*>(QStringLiteral("wrongLetters"))};
     std::deque<QString> recent;
     std::size_t letters_listed = 0;
     // The offscreen platform cannot raise windows; the windows are raised every time
@@ -98,9 +100,9 @@ void RandomPlayTest::twenty_thousand_events_keep_screen_and_game_alike()
         const std::size_t kind = pick(100);
         if (kind < 75) {
             // The player comes back to the main window to type.
-            if (!form1.isActiveWindow()) {
-                form1.activateWindow();
-                QVERIFY(QTest::qWaitForWindowActive(&form1));
+            if (!window.isActiveWindow()) {
+                window.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&window));
             }
             QListWidget* list = lists[pick(2)];
             list->setFocus();
@@ -108,33 +110,35 @@ void RandomPlayTest::twenty_thousand_events_keep_screen_and_game_alike()
             what = QStringLiteral("key U+%1").arg(c.at(0).unicode(), 4, 16, QLatin1Char('0'));
             QTest::sendKeyEvent(QTest::Click, list, Qt::Key_unknown, c, Qt::NoModifier);
         } else if (kind < 90) {
-            const char* command = commands[pick(std::size(commands))];
-            what = QStringLiteral("command %1").arg(QLatin1String(command));
-            form1.command(command).trigger();
-            if (Form2* form2 = test.program.form2(); form2 && pick(2)) {
-                auto* text1 = form2->findChild<QLineEdit*>(QStringLiteral("Text1"));
-                text1->setText(to_qstring(answers[pick(answers.size())]));
-                QTest::keyClick(text1, Qt::Key_Return);
-            } else if (form2) {
-                form2->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+            const Command command = commands[pick(std::size(commands))];
+            what = QStringLiteral("command %1").arg(int(command));
+            window.action(command).trigger();
+            if (AddWordsDialog* dialog = test.program.add_words_dialog(); dialog && pick(2)) {
+                auto* word = dialog->findChild<QLineEdit*>(QStringLiteral("wordEdit"));
+                word->setText(to_qstring(answers[pick(answers.size())]));
+                QTest::keyClick(word, Qt::Key_Return);
+            } else if (dialog) {
+                dialog->findChild<QPushButton*>(QStringLiteral("stopButton"))->click();
             }
         } else if (kind < 95) {
             what = QStringLiteral("queued commands");
             QCoreApplication::processEvents();
         } else {
-            const char* button = score_buttons[pick(std::size(score_buttons))];
-            what = QStringLiteral("score window %1").arg(QLatin1String(button));
-            test.program.form3().button(button).click();
+            ScoreWindow& scores = test.program.score_window();
+            QPushButton* buttons[] = {&scores.accept_button(), &scores.cancel_button(), &scores.erase_button()};
+            QPushButton* button = buttons[pick(std::size(buttons))];
+            what = QStringLiteral("score window %1").arg(button->objectName());
+            button->click();
         }
         recent.push_back(QStringLiteral("%1: %2").arg(event).arg(what));
         if (recent.size() > 30)
             recent.pop_front();
 
         const Game& game = test.program.game();
-        letters_listed = std::max(letters_listed, game.board().List1.size() + game.board().List2.size());
+        letters_listed = std::max(letters_listed, game.board().right_letters.size() + game.board().wrong_letters.size());
         QString broken = QString::fromStdString(broken_invariant(game.state(), game.board()));
         if (broken.isEmpty())
-            broken = screen_differs(form1, game.board());
+            broken = screen_differs(window, game.board());
         if (broken.isEmpty()) {
             LineReader lines{test.file("puntuaciones.txt")};
             std::string_view line;

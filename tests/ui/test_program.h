@@ -22,6 +22,6 @@ struct TestProgram {
     {
         program.start();
         file("palabras.txt") = word_file_bytes;
-        return QTest::qWaitForWindowActive(&program.form1());
+        return QTest::qWaitForWindowActive(&program.main_window());
     }
 };

@@ -51,7 +51,7 @@ class LengthRule : public AddWordsTest, public testing::WithParamInterface<Chang
 
 TEST_P(LengthRule, KeepsTheFirstTwentyCharacters) {
     const auto& c = GetParam();
-    dialog.text1_change(c.text, c.caret);
+    dialog.text_changed(c.text, c.caret);
     EXPECT_EQ(dialog.text(), c.kept);
     EXPECT_EQ(view.beeps, c.beeps);
     if (c.beeps > 0)
@@ -73,10 +73,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(AddWordsTest, EnterAddsTheWordAndCloses) {
     dir.write("palabras.txt", "Sol\r\n");
-    dialog.text1_change(U"CaMiÓn", 6);
-    dialog.text1_key_press(U'a');
+    dialog.text_changed(U"CaMiÓn", 6);
+    dialog.key_pressed(U'a');
     EXPECT_FALSE(view.closed);
-    dialog.text1_key_press(U'\r');
+    dialog.key_pressed(U'\r');
     EXPECT_EQ(dir.read("palabras.txt"), "Sol\r\nCaMi\xD3n\r\n");
     EXPECT_TRUE(view.closed);
     EXPECT_TRUE(prompts.messages.empty());
@@ -84,7 +84,7 @@ TEST_F(AddWordsTest, EnterAddsTheWordAndCloses) {
 
 // An empty box once added an empty line, which the game then drew as a word.
 TEST_F(AddWordsTest, EmptyTextAddsNothing) {
-    dialog.command1_click();
+    dialog.add_word();
     EXPECT_TRUE(view.closed);
     EXPECT_TRUE(dir.entries().empty());
 }
@@ -93,8 +93,8 @@ class RefusedText : public AddWordsTest, public testing::WithParamInterface<std:
 
 TEST_P(RefusedText, KeepsTheDialogOpenWithItsText) {
     dir.write("palabras.txt", "Sol\r\n");
-    dialog.text1_change(GetParam(), GetParam().size());
-    dialog.command1_click();
+    dialog.text_changed(GetParam(), GetParam().size());
+    dialog.add_word();
     EXPECT_EQ(prompts.messages, (std::vector<ScriptedPrompts::Message>{
                                     {U"La palabra contiene caracteres no válidos.", U"Error",
                                      MessageStyle::critical}}));
@@ -107,8 +107,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, RefusedText,
                          testing::Values(U"日本", U"Pez\u2603", U"Sol\nMar", U"Sol\rMar"));
 
 TEST_F(AddWordsTest, StopSignWritesNothing) {
-    dialog.text1_change(U"Pez", 3);
-    dialog.command2_click();
+    dialog.text_changed(U"Pez", 3);
+    dialog.stop();
     EXPECT_TRUE(view.closed);
     EXPECT_TRUE(dir.entries().empty());
 }

@@ -1,20 +1,20 @@
 #pragma once
 
-// The program's pictures. The nine pieces of the figure keep the element
-// numbers of the picture array `Image9`: the head is element 8, the left
-// lower leg element 0.
+// The program's pictures. The nine pieces of the figure come first, by their
+// number: a miss shows the piece numbered by the game's next_picture, so the
+// head, piece 8, comes first and the left lower leg, piece 0, last.
 namespace art {
 
 enum class PictureName {
-  image9_0, image9_1, image9_2, image9_3, image9_4, image9_5, image9_6, image9_7, image9_8,
-  form2_stop,    // the stop sign on the add-words dialog's second button
+  left_lower_leg, right_lower_leg, left_thigh, right_thigh, waist, left_arm, right_arm, torso, head,
+  stop_sign,  // on the add-words dialog's button that closes it without adding
   program_icon,
 };
 
-inline constexpr int image9_count = 9;
+inline constexpr int piece_count = 9;
 inline constexpr int picture_count = 11;
 
-// Element 0..8 of `Image9`.
-constexpr PictureName image9(int element) { return static_cast<PictureName>(element); }
+// Piece 0..8 of the figure.
+constexpr PictureName piece(int number) { return static_cast<PictureName>(number); }
 
 }  // namespace art

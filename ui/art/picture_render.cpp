@@ -19,16 +19,16 @@ struct Source {
 };
 
 constexpr std::array<Source, picture_count> sources{{
-    {":/art/image9_0.svg", 78, 119},
-    {":/art/image9_1.svg", 84, 113},
-    {":/art/image9_2.svg", 36, 119},
-    {":/art/image9_3.svg", 52, 120},
-    {":/art/image9_4.svg", 34, 21},
-    {":/art/image9_5.svg", 40, 144},
-    {":/art/image9_6.svg", 60, 136},
-    {":/art/image9_7.svg", 69, 88},
-    {":/art/image9_8.svg", 102, 132},
-    {":/art/form2_stop.svg", 37, 35},
+    {":/art/left_lower_leg.svg", 78, 119},
+    {":/art/right_lower_leg.svg", 84, 113},
+    {":/art/left_thigh.svg", 36, 119},
+    {":/art/right_thigh.svg", 52, 120},
+    {":/art/waist.svg", 34, 21},
+    {":/art/left_arm.svg", 40, 144},
+    {":/art/right_arm.svg", 60, 136},
+    {":/art/torso.svg", 69, 88},
+    {":/art/head.svg", 102, 132},
+    {":/art/stop_sign.svg", 37, 35},
     {":/art/program_icon.svg", 32, 32},
 }};
 

@@ -1,6 +1,6 @@
 #include "figure.h"
 
-#include "image9_places.h"
+#include "piece_places.h"
 #include "picture_render.h"
 
 #include <QColor>
@@ -29,14 +29,14 @@ QRect to_pixels(const QRect &twips) {
 
 std::vector<int> figure_stage(int wrong_letters) {
   std::vector<int> shown;
-  for (int element = image9_count - 1; element >= image9_count - wrong_letters; --element)
-    shown.push_back(element);
+  for (int piece_number = piece_count - 1; piece_number >= piece_count - wrong_letters; --piece_number)
+    shown.push_back(piece_number);
   return shown;
 }
 
-QRect piece_rect(int element) {
-  const Image9Place place = image9_places.at(static_cast<std::size_t>(element));
-  return QRect(QPoint(to_pixels(place.left), to_pixels(place.top)), device_size(image9(element), 1.0));
+QRect piece_rect(int piece_number) {
+  const PiecePlace place = piece_places.at(static_cast<std::size_t>(piece_number));
+  return QRect(QPoint(to_pixels(place.left), to_pixels(place.top)), device_size(piece(piece_number), 1.0));
 }
 
 QImage compose_frame(const std::vector<int> &back_to_front, qreal dpr) {
@@ -47,10 +47,10 @@ QImage compose_frame(const std::vector<int> &back_to_front, qreal dpr) {
   image.fill(frame_face);
   QPainter painter(&image);
   painter.fillRect(to_pixels(backdrop_twips), Qt::black);
-  for (const int element : back_to_front) {
-    QImage piece = render_picture(image9(element), device_size(image9(element), dpr));
-    piece.setDevicePixelRatio(dpr);
-    painter.drawImage(piece_rect(element).topLeft(), piece);
+  for (const int piece_number : back_to_front) {
+    QImage drawn = render_picture(piece(piece_number), device_size(piece(piece_number), dpr));
+    drawn.setDevicePixelRatio(dpr);
+    painter.drawImage(piece_rect(piece_number).topLeft(), drawn);
   }
   return image;
 }

@@ -1,0 +1,96 @@
+#include "score_table_editor.h"
+
+#include <algorithm>
+#include <string>
+
+#include "cp1252.h"
+#include "decimal.h"
+#include "score_messages.h"
+#include "prompts.h"
+#include "score_file.h"
+
+namespace {
+
+// The name as the score file can hold it on one line.
+std::u32string storable_name(std::u32string name) {
+    for (char32_t& c : name) {
+        if (c == U'\r' || c == U'\n')
+            c = U' ';
+        else if (!cp1252_can_store(c))
+            c = U'?';
+    }
+    return name;
+}
+
+} // namespace
+
+ScoreTableEditor::ScoreTableEditor(ScoreFile& file, Prompts& prompts, ScoreTableView& view)
+    : m_file(file), m_prompts(prompts), m_view(view), m_cells(default_score_table()) {}
+
+void ScoreTableEditor::set_cells(const ScoreCells& cells) {
+    m_cells = cells;
+    m_view.show_cells(m_cells);
+}
+
+void ScoreTableEditor::open_for_viewing() {
+    viewing_only = true;
+    const auto lines = m_file.read_lines(6);
+    ScoreCells cells;
+    std::copy(lines.begin(), lines.end(), cells.begin());
+    set_cells(cells);
+    m_view.show();
+}
+
+// The places above the record keep their entries and each place below it takes
+// the entry of the place above, so the old third place drops out.
+void ScoreTableEditor::insert_record(int place, std::int32_t points) {
+    if (place < 1 || place > 3)
+        return;
+    const auto name = storable_name(
+        m_prompts.input(scores_text::name_prompt, scores_text::name_title, std::u32string_view{}));
+    const auto lines = m_file.read_lines(4);
+    ScoreCells cells;
+    for (int k = 1; k <= 3; ++k) {
+        const auto cell = static_cast<std::size_t>(2 * k - 2);
+        if (k == place) {
+            cells[cell] = name;
+            cells[cell + 1] = decimal(points);
+        } else {
+            const auto from = static_cast<std::size_t>(2 * (k < place ? k : k - 1) - 2);
+            cells[cell] = lines[from];
+            cells[cell + 1] = lines[from + 1];
+        }
+    }
+    // A record must reach the file even when an earlier viewing was closed by
+    // the title bar and so left viewing_only set.
+    viewing_only = false;
+    set_cells(cells);
+    m_view.show();
+}
+
+bool ScoreTableEditor::save(const ScoreCells& cells) {
+    if (m_file.write(cells))
+        return true;
+    m_prompts.message(scores_text::save_failed, scores_text::error_title, MessageStyle::critical);
+    return false;
+}
+
+void ScoreTableEditor::accept() {
+    if (!viewing_only && !save(m_cells))
+        return;
+    viewing_only = false;
+    m_view.close();
+}
+
+void ScoreTableEditor::cancel() {
+    viewing_only = false;
+    m_view.close();
+}
+
+void ScoreTableEditor::erase() {
+    const auto cleared = default_score_table();
+    if (save(cleared))
+        set_cells(cleared);
+}
+
+void ScoreTableEditor::closed() { set_cells(default_score_table()); }

@@ -1,0 +1,50 @@
+#pragma once
+#include <cstdint>
+
+#include "score_table.h"
+
+class Prompts;
+class ScoreFile;
+
+// What the score window shows.
+class ScoreTableView {
+public:
+    virtual ~ScoreTableView() = default;
+    virtual void show_cells(const ScoreCells& cells) = 0;
+    // Shows the window not modal, or brings it to the front when it is open.
+    virtual void show() = 0;
+    virtual void close() = 0;
+};
+
+// What the score window does: the only way a record reaches the score file.
+class ScoreTableEditor {
+public:
+    ScoreTableEditor(ScoreFile& file, Prompts& prompts, ScoreTableView& view);
+
+    // Set when the window was opened for viewing, so Aceptar saves nothing.
+    bool viewing_only = false;
+
+    void open_for_viewing();
+    // Asks for the name and shows the table with the record at place (1 to 3).
+    void insert_record(int place, std::int32_t points);
+    // Aceptar: saves the table shown, unless only viewing, and closes.
+    void accept();
+    // Cancelar: closes without saving.
+    void cancel();
+    // Borrar: writes the default table at once and shows it.
+    void erase();
+    // Closed by its title bar: nothing is written.
+    void closed();
+
+    const ScoreCells& cells() const { return m_cells; }
+
+private:
+    void set_cells(const ScoreCells& cells);
+    // Writes cells to the score file; on failure tells the user and gives false.
+    bool save(const ScoreCells& cells);
+
+    ScoreFile& m_file;
+    Prompts& m_prompts;
+    ScoreTableView& m_view;
+    ScoreCells m_cells;
+};

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include "game_harness.h"
+
+namespace {
+
+// A game played from the start: the word file, the answers typed into the input
+// boxes (Cancel once they run out), the keys, then what the players see and the
+// boxes they met.
+struct Scenario {
+    const char* name;
+    std::vector<std::u32string> words;
+    std::vector<std::u32string> answers;
+    std::u32string keys;
+    std::u32string seen;
+    std::u32string boxes = U"";
+};
+
+class Play : public testing::TestWithParam<Scenario> {};
+
+TEST_P(Play, ShowsWhatThePlayersExpect)
+{
+    const Scenario& s = GetParam();
+    GameHarness h(s.words);
+    h.prompts.answers = {s.answers.begin(), s.answers.end()};
+    h.play(s.keys);
+    EXPECT_EQ(h.seen(), s.seen);
+    EXPECT_EQ(h.boxes(), s.boxes);
+}
+
+const std::u32string nine_misses = U"abcdghijk";
+const std::u32string lost_feo = U"[PeRdEdOr] Has perdido...\r\nLa palabra era: Feo ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Games, Play,
+    testing::Values(
+        Scenario{"NothingBeforeTheFirstGame", {U"Feo"}, {}, U"feo",
+                 U"[] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  | - | score 0 | over"},
+        Scenario{"EveryOccurrenceInItsCase", {U"CoChE"}, {}, U"<F2>c",
+                 U"[C C  ] right c wrong  pieces 0 | Aciertos: 1 | Fallos: 0 |  |  | score 0"},
+        Scenario{"UpperCaseTypedListedLower", {U"MaNteQuIlla"}, {}, U"<F2>LaC",
+                 U"[ a      lla] right la wrong c pieces 1 | Aciertos: 2 | Fallos: 1 |  |  | score 0"},
+        Scenario{"AccentsEnyeAndCedillaAreLettersOfTheirOwn", {U"ÑaÓç"}, {}, U"<F2>noÇ",
+                 U"[   ç] right ç wrong no pieces 2 | Aciertos: 1 | Fallos: 2 |  |  | score 0"},
+        Scenario{"LetterTriedBeforeChangesNothing", {U"Feo"}, {}, U"<F2>fFxXx",
+                 U"[F  ] right f wrong x pieces 1 | Aciertos: 1 | Fallos: 1 |  |  | score 0"},
+        // Mended: characters nobody can type stand revealed, so the word can be won.
+        Scenario{"NonLettersStandRevealedAndChangeNothing", {U"Ola 2ü"}, {}, U"<F2>5 ü€\r\b\x1b",
+                 U"[    2ü] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  |  | score 0"},
+        Scenario{"NinthMissLosesTheWord", {U"Feo"}, {}, U"<F2>" + nine_misses + U"lfeo",
+                 U"[   ] right  wrong abcdghijk pieces 9 | Aciertos: 0 | Fallos: 9 |  | - | score 0 | over", lost_feo},
+        Scenario{"OnePlayerWordWonEarnsPointsAndTheNextWordFollows", {U"Feo"}, {}, U"<F2>fxeo",
+                 U"[   ] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  | 1000 puntos. | score 1000",
+                 U"[¡¡¡GaNaDoR!!!] Has ganado "},
+        Scenario{"WinnerIsThePlayerInTurn", {U"Ño"}, {}, U"<F4>ñO",
+                 U"[Ño] right ño wrong  pieces 0 | Aciertos :2 | Fallos: 0 |  | - | score 0 | over",
+                 U"[¡¡¡GaNaDoR!!!] El ganador ha sido: Jugador2 "},
+        Scenario{"TwoPlayersWordEndsTheOnePlayerWayWithTheScoreHidden", {U"MoTo"}, {U"Si"}, U"<F3>si",
+                 U"[    ] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 | Jugador1 | - | score 1000",
+                 U"?Jugador2 [¡¡¡GaNaDoR!!!] Has ganado "},
+        Scenario{"EmptyWordOfSeveralPlayersIsWonByTheFirstKey", {U"Feo", U""}, {U"3"}, U"<F6>q",
+                 U"[] right  wrong q pieces 1 | Aciertos :0 | Fallos: 1 |  | - | score 0 | over",
+                 U"?CuErDaLoKKK [¡¡¡GaNaDoR!!!] El ganador ha sido: Jugador2 "},
+        Scenario{"TwoPlayersSwapRolesEvenAfterACancelledPrompt", {U"Feo"}, {U"Uno", U"", U"Tres"}, U"<F3><F3><F3>",
+                 U"[    ] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 | Jugador1 | - | score 0",
+                 U"?Jugador2 ?Jugador1 ?Jugador2 "},
+        Scenario{"AnotherModeLetsJugador2SetTheNextWord", {U"Feo"}, {U"Uno", U"Dos"}, U"<F3><F2><F3>",
+                 U"[   ] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 | Jugador1 | - | score 0",
+                 U"?Jugador2 ?Jugador2 "},
+        // The score display goes and nobody sets a two-player word any more, but the
+        // game on screen goes on in its own mode.
+        Scenario{"CancelledCommandsLeaveTheGameOnScreenInItsMode", {U"Feo"}, {U"Uno", U"", U"abc", U""},
+                 U"<F3><F5><F6><F3>u",
+                 U"[U  ] right u wrong  pieces 0 | Aciertos: 1 | Fallos: 0 | Jugador1 | - | score 0",
+                 U"?Jugador2 ?CuErDaLoKKK ?CuErDaLoKKK ?Jugador2 "
+                 U"[CuErDaLoKKK] El número de jugadores debe estar entre 2 y 30 "},
+        Scenario{"TwentyOneCharactersAreAWord", {U"Feo"}, {U"5", U"ÁÉÍÓÚáéíóúÑñÇçaeiou A"}, U"<F5>a",
+                 U"[              a     A] right a wrong  pieces 0 | Aciertos: 1 | Fallos: 0 | Jugador3 | - | score 0",
+                 U"?CuErDaLoKKK ?Jugador1 "},
+        Scenario{"TwentyTwoCharactersAreRefused", {U"Feo"}, {U"abcdefghij 1234567890X"}, U"<F3>",
+                 U"[] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  | - | score 0 | over",
+                 U"?Jugador2 [Error] La palabra no puede tener más de 21 letras. "},
+        Scenario{"ThirtyOnePlayersAreTooMany", {U"Feo"}, {U"31"}, U"<F6>",
+                 U"[] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  | - | score 0 | over",
+                 U"?CuErDaLoKKK [CuErDaLoKKK] El máximo de jugadores es 30 "},
+        // Mended: a count that is no whole number of at least 2 was taken, and the
+        // turn then counted up for ever.
+        Scenario{"FractionIsNoPlayerCount", {U"Feo"}, {U"2.5"}, U"<F6>",
+                 U"[] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  | - | score 0 | over",
+                 U"?CuErDaLoKKK [CuErDaLoKKK] El número de jugadores debe estar entre 2 y 30 "},
+        Scenario{"BlanksAroundTheCountAreTaken", {U"Feo"}, {U" 30 "}, U"<F6>xy",
+                 U"[   ] right  wrong xy pieces 2 | Aciertos: 0 | Fallos: 2 | Jugador4 | - | score 0", U"?CuErDaLoKKK "},
+        // Mended: a file without a word started new games for ever.
+        Scenario{"FileWithoutAWordIsSaidAndStartsNothing", {U"", U""}, {}, U"<F4>",
+                 U"[] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  | - | score 0 | over",
+                 U"[CuErDaLoKKK] El archivo palabras.txt no contiene ninguna palabra. "}),
+    CaseName{});
+
+struct TurnCase {
+    const char* name;
+    const char32_t* start;
+    std::vector<std::u32string> answers;
+    std::vector<std::u32string> turns; // at the start, then after each key of "p5 xxa"
+};
+
+class TurnPassing : public testing::TestWithParam<TurnCase> {};
+
+TEST_P(TurnPassing, EveryMovePassesTheTurnButALetterTriedBefore)
+{
+    const TurnCase& c = GetParam();
+    GameHarness h({U"PiZarrA"});
+    h.prompts.answers = {c.answers.begin(), c.answers.end()};
+    h.play(c.start);
+    std::vector<std::u32string> turns{h.board().turn_text};
+    for (char32_t key : std::u32string_view{U"p5 xxa"}) {
+        h.game.type_character(key);
+        turns.push_back(h.board().turn_text);
+    }
+    EXPECT_EQ(turns, c.turns);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, TurnPassing,
+    testing::Values(
+        TurnCase{"TwoAgainstTheComputer", U"<F4>", {},
+                 {U"Jugador1", U"Jugador2", U"Jugador1", U"Jugador2", U"Jugador1", U"Jugador1", U"Jugador2"}},
+        TurnCase{"FourPlayers", U"<F5>", {U"4", U"PiZarrA"},
+                 {U"Jugador2", U"Jugador3", U"Jugador4", U"Jugador2", U"Jugador3", U"Jugador3", U"Jugador4"}},
+        TurnCase{"TwoOfSeveral", U"<F6>", {U"2"},
+                 {U"Jugador2", U"Jugador2", U"Jugador2", U"Jugador2", U"Jugador2", U"Jugador2", U"Jugador2"}}),
+    CaseName{});
+
+// The ninth piece and the final counts are on screen behind the boxes.
+TEST(Boxes, ShowTheBoardAsItIsBehindThem)
+{
+    GameHarness h({U"Feo"});
+    std::vector<std::u32string> behind;
+    h.prompts.while_open = [&] { behind.push_back(h.seen()); };
+    h.play(U"<F2>fxeo" + nine_misses);
+    behind.resize(2); // then the record's name is asked
+    EXPECT_EQ(behind, (std::vector<std::u32string>{
+                          U"[Feo] right feo wrong x pieces 1 | Aciertos :3 | Fallos: 1 |  |  | score 0 | over",
+                          U"[   ] right  wrong abcdghij pieces 9 | Aciertos: 0 | Fallos: 8 |  | 1000 puntos. | score 1000"}));
+}
+
+TEST(Draws, EachEmptyDrawAsksForOneNewOnePlayerGameAndTheNextWordIsDrawnAgain)
+{
+    GameHarness h({U"", U"a", U"b"});
+    h.random.values = {0.5, 0.7}; // the empty line, then "a"
+    h.play(U"<F2>");
+    EXPECT_EQ(h.deferred.requests, 1);
+    h.random.values = {0.5, 0.5}; // both empty: F2 follows, not this mode again
+    h.play(U"<F4>");
+    EXPECT_EQ(h.deferred.requests, 3);
+    // Mended: an empty line drawn for the next word started a new game at 0 points.
+    h.random.values = {0.7, 0.7, 0.5}; // "a" twice; after the win the empty line, then "b"
+    h.play(U"<F2>a");
+    EXPECT_EQ(h.state().hidden_word, U"b");
+    EXPECT_EQ(h.state().score, 1000);
+    EXPECT_EQ(h.deferred.requests, 3);
+    EXPECT_EQ(h.state().word_count, 3);
+}
+
+} // namespace

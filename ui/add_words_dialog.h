@@ -1,0 +1,27 @@
+#pragma once
+#include <QWidget>
+
+#include "add_words.h"
+
+class QLineEdit;
+
+// The add-words dialog: a fixed tool window over the add-words logic of one
+// opening; it is destroyed when it closes, so the next opening starts empty.
+class AddWordsDialog final : public QWidget, public AddWordsView {
+    Q_OBJECT
+public:
+    AddWordsDialog(WordFile& words, Prompts& prompts);
+
+    void show_text(const std::u32string& text, std::size_t caret) override;
+    void beep() override;
+    void close() override;
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override;
+
+private:
+    void text_changed(const QString& text);
+
+    AddWords m_logic;
+    QLineEdit* m_word = nullptr;
+};

@@ -1,0 +1,206 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+
+#include "centred.h"
+#include "design_widget.h"
+#include "frame_box.h"
+#include "letter_list.h"
+#include "main_window_layout.h"
+#include "picture.h"
+#include "picture_box.h"
+#include "piece_places.h"
+#include "slot_row.h"
+#include "status_bar.h"
+#include "texts.h"
+#include "unicode_text.h"
+
+namespace layout = main_window_layout;
+
+namespace {
+struct CommandSpec {
+    const char* object_name;
+    QStringView caption;
+    QKeySequence shortcut;
+};
+
+// In the order of Command.
+const CommandSpec command_specs[] = {
+    {"addWordsAction", ui_text::add_words, {}},
+    {"onePlayerAction", ui_text::one_player, QKeySequence(Qt::Key_F2)},
+    {"twoPlayersAction", ui_text::two_players, QKeySequence(Qt::Key_F3)},
+    {"pairAgainstComputerAction", ui_text::pair_vs_computer, QKeySequence(Qt::Key_F4)},
+    {"severalPlayersAction", ui_text::x_players, QKeySequence(Qt::Key_F5)},
+    {"severalAgainstComputerAction", ui_text::x_players_vs_computer, QKeySequence(Qt::Key_F6)},
+    {"highScoresAction", ui_text::high_scores, {}},
+    {"quitAction", ui_text::quit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+    {"aboutAction", ui_text::about, {}},
+};
+
+// Each character of letters is one line of the list.
+void sync_lines(QListWidget& list, const std::u32string& letters)
+{
+    const auto count = static_cast<int>(letters.size());
+    while (list.count() > count)
+        delete list.takeItem(list.count() - 1);
+    for (int i = 0; i < count; ++i) {
+        const QString line = to_qstring(std::u32string_view(letters).substr(static_cast<std::size_t>(i), 1));
+        if (i == list.count())
+            list.addItem(line);
+        else if (list.item(i)->text() != line)
+            list.item(i)->setText(line);
+    }
+}
+
+QListWidget* make_letter_list(QWidget* container, const DesignControl& control, QStringView accessible_name)
+{
+    auto* list = make_control<LetterList>(container, control);
+    list->setAccessibleName(accessible_name.toString());
+    list->setAttribute(Qt::WA_InputMethodEnabled);
+    return list;
+}
+} // namespace
+
+MainWindow::MainWindow()
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(ui_text::main_window_title.toString());
+    setWindowIcon(art::program_icon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(design_font(arial_8));
+    createActions();
+    createMenus();
+    createBoard();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::createActions()
+{
+    for (std::size_t i = 0; i < m_actions.size(); ++i) {
+        const CommandSpec& spec = command_specs[i];
+        auto* action = new QAction(spec.caption.toString(), this);
+        action->setObjectName(QString::fromLatin1(spec.object_name));
+        action->setShortcut(spec.shortcut);
+        m_actions[i] = action;
+    }
+    connect(&action(Command::quit), &QAction::triggered, qApp, &QCoreApplication::quit);
+}
+
+void MainWindow::createMenus()
+{
+    auto* game = menuBar()->addMenu(ui_text::game_menu.toString());
+    game->setObjectName(QStringLiteral("gameMenu"));
+    game->addAction(&action(Command::add_words));
+    auto* new_game = game->addMenu(ui_text::new_game.toString());
+    new_game->setObjectName(QStringLiteral("newGameMenu"));
+    for (Command command : {Command::one_player, Command::two_players, Command::pair_against_computer,
+                            Command::several_players, Command::several_against_computer})
+        new_game->addAction(&action(command));
+    game->addSeparator();
+    game->addAction(&action(Command::high_scores));
+    game->addSeparator();
+    game->addAction(&action(Command::quit));
+    menuBar()->addAction(&action(Command::about));
+}
+
+// Created from back to front: a later control is drawn over an earlier one.
+void MainWindow::createBoard()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("board"));
+    client->setAccessibleName(ui_text::board.toString());
+    client->setFixedSize(to_pixels(layout::client_area).size());
+    setCentralWidget(client);
+
+    m_slots = new SlotRow(client, layout::slot_template.place, to_pixels(layout::hanged_frame.place).left());
+    m_score_caption = make_control<QLabel>(client, layout::score_caption);
+    m_points = make_control<QLabel>(client, layout::points);
+    m_points->setAccessibleName(ui_text::points_shown.toString());
+    for (QLabel* label : {m_score_caption, m_points}) {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->hide();
+    }
+    m_status = make_control<StatusBar>(client, layout::status_bar);
+
+    auto* hanged = make_control<FrameBox>(client, layout::hanged_frame);
+    createFigure(hanged);
+    make_control<FrameBox>(client, layout::right_letters_frame);
+    auto* wrong_frame = make_control<FrameBox>(client, layout::wrong_letters_frame);
+    m_wrong_letters = make_letter_list(wrong_frame, layout::wrong_letters, ui_text::wrong_letters);
+    m_right_letters = make_letter_list(client, layout::right_letters, ui_text::right_letters);
+    setTabOrder(m_right_letters, m_wrong_letters);
+    m_right_letters->setFocus();
+}
+
+void MainWindow::createFigure(QWidget* frame)
+{
+    auto* backdrop = make_control<QLabel>(frame, layout::figure_backdrop);
+    backdrop->setAccessibleName(ui_text::figure_backdrop.toString());
+    backdrop->setAutoFillBackground(true);
+    QPalette black = backdrop->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    backdrop->setPalette(black);
+    // In the order misses show them, each later piece in front of the earlier ones.
+    for (int number = art::piece_count - 1; number >= 0; --number) {
+        auto* piece = new PictureBox(frame, art::piece(number));
+        piece->setObjectName(QStringLiteral("piece%1").arg(number));
+        piece->setAccessibleName(ui_text::piece_names[number].toString());
+        const art::PiecePlace place = art::piece_places.at(static_cast<std::size_t>(number));
+        piece->move(to_pixels(place.left), to_pixels(place.top));
+        piece->hide();
+        m_pieces.at(static_cast<std::size_t>(number)) = piece;
+    }
+}
+
+void MainWindow::changed(const Board& board, BoardPart part)
+{
+    switch (part) {
+    case BoardPart::slots:
+        m_slots->show_slots(board.slots);
+        break;
+    case BoardPart::right_letters:
+        sync_lines(*m_right_letters, board.right_letters);
+        break;
+    case BoardPart::wrong_letters:
+        sync_lines(*m_wrong_letters, board.wrong_letters);
+        break;
+    case BoardPart::pieces:
+        for (std::size_t i = 0; i < m_pieces.size(); ++i)
+            m_pieces[i]->setVisible(board.pieces[i]);
+        break;
+    case BoardPart::status_texts:
+        m_status->show_game_panels(board);
+        break;
+    case BoardPart::points:
+        m_score_caption->setVisible(board.points_shown);
+        m_points->setVisible(board.points_shown);
+        m_points->setText(to_qstring(board.points));
+        break;
+    }
+}
+
+void MainWindow::show_board(const Board& board)
+{
+    for (BoardPart part : {BoardPart::slots, BoardPart::right_letters, BoardPart::wrong_letters, BoardPart::pieces,
+                           BoardPart::status_texts, BoardPart::points})
+        changed(board, part);
+}
+
+void MainWindow::show_centred()
+{
+    show_centred_on_screen(*this);
+}
+
+// Closing the main window ends the program with every window it has open.
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,56 @@
+#pragma once
+#include <QMainWindow>
+#include <array>
+
+#include "board.h"
+
+class PictureBox;
+class QLabel;
+class QListWidget;
+class SlotRow;
+class StatusBar;
+
+// The menu commands, in menu order.
+enum class Command {
+    add_words,
+    one_player,
+    two_players,
+    pair_against_computer,
+    several_players,
+    several_against_computer,
+    high_scores,
+    quit,
+    about,
+};
+
+// The main window: menus, the board and the status bar. It holds nothing of the
+// game: every change of the board is drawn at once from the board itself, so the
+// window behind a modal box is always current.
+class MainWindow final : public QMainWindow, public BoardView {
+    Q_OBJECT
+public:
+    MainWindow();
+
+    void changed(const Board& board, BoardPart part) override;
+    void show_board(const Board& board);
+    QAction& action(Command command) const { return *m_actions.at(static_cast<std::size_t>(command)); }
+    void show_centred();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createBoard();
+    void createFigure(QWidget* frame);
+
+    std::array<QAction*, 9> m_actions{};
+    QLabel* m_score_caption = nullptr;
+    QLabel* m_points = nullptr;
+    SlotRow* m_slots = nullptr;
+    QListWidget* m_right_letters = nullptr;
+    QListWidget* m_wrong_letters = nullptr;
+    std::array<PictureBox*, 9> m_pieces{};
+    StatusBar* m_status = nullptr;
+};
