@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "cp1252.h"
 #include "current_directory.h"
 #include "file_system.h"
 #include "game_core.h"
@@ -9,11 +10,17 @@
 
 namespace {
 
-const std::u32string word = U"ábcdéfghíjklmñópqrstú";
+const std::u32string letters = U"ábcdéfghíjklmñópqrstú";
 
-struct NoFiles final : FileSystem {
-    Read read(const std::filesystem::path&, std::string&) override { return Read::missing; }
-    bool missing(const std::filesystem::path&) override { return true; }
+// A word file of one word.
+struct OneWord final : FileSystem {
+    std::string bytes;
+    Read read(const std::filesystem::path&, std::string& read) override
+    {
+        read = bytes;
+        return Read::ok;
+    }
+    bool missing(const std::filesystem::path&) override { return false; }
     bool replace(const std::filesystem::path&, std::string_view) override { return true; }
 };
 struct Here final : CurrentDirectory {
@@ -22,37 +29,40 @@ struct Here final : CurrentDirectory {
 struct Zero final : RandomSource {
     double next() override { return 0; }
 };
-// "X jugadores": three players and the 21-letter word.
-struct Answers final : Prompts {
-    bool count_next = true;
+// "X jugadores vs Ordenador" for three players.
+struct ThreePlayers final : Prompts {
     void message(std::u32string_view, std::u32string_view, MessageStyle) override {}
-    std::u32string input(std::u32string_view, std::u32string_view, std::u32string_view) override
-    {
-        count_next = !count_next;
-        return count_next ? word : U"3";
-    }
+    std::u32string input(std::u32string_view, std::u32string_view, std::u32string_view) override { return U"3"; }
 };
-// One typed letter on a 21-letter word, a hit; every 20 letters a fresh word.
+
+// One typed letter, a hit, on a drawn word of `range(0)` characters made of the
+// 21 letters over and over; every 20 letters a fresh game of the same word.
 void BM_TypedLetter(benchmark::State& state)
 {
-    NoFiles files;
+    OneWord files;
+    std::u32string word;
+    for (auto length = static_cast<std::size_t>(state.range(0)); word.size() < length;)
+        word += letters.substr(0, std::min(letters.size(), length - word.size()));
+    files.bytes = encode_cp1252(word).value() + "\r\n";
     Here here;
     Zero zero;
-    Answers answers;
+    ThreePlayers players;
     SilentViews view;
-    GameCore core{files, here, zero, answers, view, view, view};
+    GameCore core{files, here, zero, players, view, view, view};
     Game& game = core.game;
-    std::size_t next = word.size();
+    std::size_t next = letters.size();
     for (auto _ : state) {
-        if (next >= word.size() - 1) {
-            game.new_several_player_game();
+        if (next >= letters.size() - 1) {
+            state.PauseTiming();
+            game.new_several_player_against_computer_game();
             next = 0;
+            state.ResumeTiming();
         }
-        game.type_character(word[next++]);
+        game.type_character(letters[next++]);
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_TypedLetter);
+BENCHMARK(BM_TypedLetter)->Arg(21)->Arg(1'000'000);
 
 } // namespace
 
