@@ -27,4 +27,6 @@ class BoardView {
 public:
     virtual ~BoardView() = default;
     virtual void changed(const Board& board, BoardPart part) = 0;
+    // What one key or command did, said once by a screen reader, in Spanish.
+    virtual void announce(std::u32string_view text) = 0;
 };

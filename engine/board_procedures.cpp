@@ -52,6 +52,7 @@ void Game::start_word(std::u32string word)
     reset_board();
     m_state.hidden_word = std::move(word);
     m_board.slots = WordSlots{m_state.hidden_word};
+    m_word_is_new = true;
     notify(BoardPart::slots);
 }
 

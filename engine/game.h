@@ -45,6 +45,21 @@ public:
     const GameState& state() const { return m_state; }
 
 private:
+    // Collects what one key or command does, and announces it once when it ends.
+    class Announcement {
+    public:
+        explicit Announcement(Game& game) : m_game(game) {}
+        Announcement(const Announcement&) = delete;
+        Announcement& operator=(const Announcement&) = delete;
+        ~Announcement() { m_game.announce(); }
+
+    private:
+        Game& m_game;
+    };
+    void say(std::u32string part);
+    void announce();
+
+    void guess_character(char32_t c);
     enum class Guess { go_on, stop };
     Guess guess_letter(const Letter& letter);
     void miss(const Letter& letter);
@@ -71,4 +86,7 @@ private:
     GameServices m_services;
     GameState m_state;
     Board m_board;
+    std::u32string m_said;
+    bool m_word_is_new = false;
+    bool m_turn_passed = false;
 };

@@ -2,6 +2,7 @@
 
 void Game::new_one_player_game()
 {
+    const Announcement announcement{*this};
     std::optional<std::u32string> word = draw_word(/*until_word=*/false);
     if (!word)
         return;

@@ -27,6 +27,7 @@ std::optional<std::u32string> Game::ask_player_count()
 
 void Game::new_pair_against_computer_game()
 {
+    const Announcement announcement{*this};
     show_points(false);
     m_state.last_setter = 3;
     std::optional<std::u32string> word = draw_word(/*until_word=*/false);
@@ -52,6 +53,7 @@ void Game::play_turns_of_several(std::u32string count, std::u32string word)
 
 void Game::new_several_player_game()
 {
+    const Announcement announcement{*this};
     std::optional<std::u32string> count = ask_player_count();
     if (!count)
         return;
@@ -63,6 +65,7 @@ void Game::new_several_player_game()
 
 void Game::new_several_player_against_computer_game()
 {
+    const Announcement announcement{*this};
     std::optional<std::u32string> count = ask_player_count();
     if (!count)
         return;

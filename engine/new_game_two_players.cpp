@@ -16,6 +16,7 @@ std::optional<std::u32string> Game::ask_word(std::u32string_view setter)
 
 void Game::new_two_player_game()
 {
+    const Announcement announcement{*this};
     // The score display goes, and the roles swap, even when no word is given: the
     // other player is asked next time. The game on screen keeps its own mode.
     show_points(false);

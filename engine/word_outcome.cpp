@@ -6,6 +6,7 @@
 #include "game_messages.h"
 #include "points.h"
 #include "prompts.h"
+#include "spoken_texts.h"
 
 namespace {
 std::u32string joined(std::u32string_view caption, std::int64_t value)
@@ -45,6 +46,9 @@ void Game::check_word()
     m_state.score = plus_word_points(m_state.score);
     m_board.points = decimal(m_state.score) + std::u32string{game_text::points};
     notify(BoardPart::points);
+    say(std::u32string{spoken_text::won});
+    if (m_board.points_shown)
+        say(m_board.points);
     m_state.pair_turn = 3;
     m_state.last_setter = 3;
     m_state.multi_mode = false;

@@ -10,11 +10,10 @@ WordSlots::WordSlots(std::u32string word) : m_word(std::move(word))
     }
 }
 
-char32_t WordSlots::shown(std::size_t i) const
+bool WordSlots::found(std::size_t i) const
 {
-    const char32_t c = m_word.at(i);
-    const auto letter = find_letter(c);
-    return letter && !m_found.test(letter->index) ? U' ' : c;
+    const auto letter = find_letter(m_word.at(i));
+    return !letter || m_found.test(letter->index);
 }
 
 bool WordSlots::reveal(const Letter& letter)

@@ -14,8 +14,10 @@ public:
     explicit WordSlots(std::u32string word);
 
     std::size_t size() const { return m_word.size(); }
-    // What slot i (0 to size() - 1) shows.
-    char32_t shown(std::size_t i) const;
+    // Whether slot i (0 to size() - 1) shows its character.
+    bool found(std::size_t i) const;
+    // What slot i shows: its character once found, a blank until then.
+    char32_t shown(std::size_t i) const { return found(i) ? m_word.at(i) : U' '; }
     // Reveals every slot of the letter, in its case there; false when the word lacks it.
     bool reveal(const Letter& letter);
     // Every slot shows its character.

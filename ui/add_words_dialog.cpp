@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "add_words_dialog_layout.h"
+#include "accessible_roles.h"
 #include "design_widget.h"
 #include "frame_box.h"
 #include "picture.h"
@@ -17,6 +18,7 @@ namespace layout = add_words_dialog_layout;
 
 AddWordsDialog::AddWordsDialog(WordFile& words, Prompts& prompts) : m_logic(words, prompts, *this)
 {
+    install_accessible_roles();
     setObjectName(QStringLiteral("addWordsDialog"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);

@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QMenuBar>
 
+#include "accessible_roles.h"
+#include "announcer.h"
 #include "centred.h"
 #include "design_widget.h"
 #include "frame_box.h"
@@ -47,6 +49,9 @@ const CommandSpec command_specs[] = {
 void sync_lines(QListWidget& list, const std::u32string& letters)
 {
     const auto count = static_cast<int>(letters.size());
+    // A line about to go must not hold the focus a screen reader follows.
+    if (list.currentRow() >= count)
+        list.setCurrentItem(nullptr);
     while (list.count() > count)
         delete list.takeItem(list.count() - 1);
     for (int i = 0; i < count; ++i) {
@@ -69,6 +74,7 @@ QListWidget* make_letter_list(QWidget* container, const DesignControl& control, 
 
 MainWindow::MainWindow()
 {
+    install_accessible_roles();
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(ui_text::main_window_title.toString());
     setWindowIcon(art::program_icon());
@@ -122,7 +128,6 @@ void MainWindow::createBoard()
     m_slots = new SlotRow(client, layout::slot_template.place, to_pixels(layout::hanged_frame.place).left());
     m_score_caption = make_control<QLabel>(client, layout::score_caption);
     m_points = make_control<QLabel>(client, layout::points);
-    m_points->setAccessibleName(ui_text::points_shown.toString());
     for (QLabel* label : {m_score_caption, m_points}) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->hide();
@@ -136,7 +141,9 @@ void MainWindow::createBoard()
     m_wrong_letters = make_letter_list(wrong_frame, layout::wrong_letters, ui_text::wrong_letters);
     m_right_letters = make_letter_list(client, layout::right_letters, ui_text::right_letters);
     setTabOrder(m_right_letters, m_wrong_letters);
+    setTabOrder(m_wrong_letters, m_slots);
     m_right_letters->setFocus();
+    m_announcer = new Announcer(client);
 }
 
 void MainWindow::createFigure(QWidget* frame)
@@ -182,8 +189,14 @@ void MainWindow::changed(const Board& board, BoardPart part)
         m_score_caption->setVisible(board.points_shown);
         m_points->setVisible(board.points_shown);
         m_points->setText(to_qstring(board.points));
+        m_points->setAccessibleName(ui_text::score_caption.toString() + m_points->text());
         break;
     }
+}
+
+void MainWindow::announce(std::u32string_view text)
+{
+    m_announcer->announce(to_qstring(text));
 }
 
 void MainWindow::show_board(const Board& board)

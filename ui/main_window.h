@@ -4,6 +4,7 @@
 
 #include "board.h"
 
+class Announcer;
 class PictureBox;
 class QLabel;
 class QListWidget;
@@ -32,6 +33,7 @@ public:
     MainWindow();
 
     void changed(const Board& board, BoardPart part) override;
+    void announce(std::u32string_view text) override;
     void show_board(const Board& board);
     QAction& action(Command command) const { return *m_actions.at(static_cast<std::size_t>(command)); }
     void show_centred();
@@ -53,4 +55,5 @@ private:
     QListWidget* m_wrong_letters = nullptr;
     std::array<PictureBox*, 9> m_pieces{};
     StatusBar* m_status = nullptr;
+    Announcer* m_announcer = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "centred.h"
+#include "accessible_roles.h"
 #include "design_widget.h"
 #include "score_window_layout.h"
 #include "texts.h"
@@ -23,6 +24,7 @@ QLabel* make_label(QWidget* window, const DesignControl& control)
 
 ScoreWindow::ScoreWindow()
 {
+    install_accessible_roles();
     setObjectName(QStringLiteral("scoreWindow"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(ui_text::score_window_title.toString());

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "main_window_layout.h"
-#include "texts.h"
+#include "spoken_word.h"
 #include "unicode_text.h"
 #include "word_slots.h"
 
@@ -15,7 +15,9 @@ SlotRow::SlotRow(QWidget* window, TwipsRect slot, int width) : QWidget(window), 
 {
     setObjectName(QString::fromLatin1(main_window_layout::slot_template.object_name));
     setGeometry(0, m_template.top(), width, m_template.height());
-    setAccessibleName(ui_text::word_shown.toString());
+    setFocusPolicy(Qt::TabFocus);
+    m_speak.setSingleShot(true);
+    connect(&m_speak, &QTimer::timeout, this, [this] { setAccessibleName(m_spoken); });
     QFont font = design_font(main_window_layout::slot_font);
     font.setUnderline(false); // drawn by hand: Qt draws no underline under a lone blank
     setFont(font);
@@ -25,12 +27,12 @@ void SlotRow::show_slots(const WordSlots& slots)
 {
     const auto fitting = static_cast<std::size_t>((width() - m_template.left() - 1) / pitch);
     m_captions.clear();
-    std::u32string shown;
-    for (std::size_t i = 0; i < std::min(slots.size(), fitting); ++i) {
-        shown += slots.shown(i);
-        m_captions.append(to_qstring(shown.substr(i, 1)));
-    }
-    setAccessibleDescription(to_qstring(shown));
+    for (std::size_t i = 0; i < std::min(slots.size(), fitting); ++i)
+        m_captions.append(to_qstring(std::u32string(1, slots.shown(i))));
+    m_spoken = to_qstring(spoken_word(slots, fitting));
+    if (accessibleName().isEmpty())
+        setAccessibleName(m_spoken);
+    m_speak.start(0);
     update();
 }
 

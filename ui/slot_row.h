@@ -1,4 +1,5 @@
 #pragma once
+#include <QTimer>
 #include <QWidget>
 
 #include "design.h"
@@ -9,7 +10,9 @@ class WordSlots;
 // letter is found. Painted by the row, not by one widget per slot, so a wide
 // capital such as "M" may reach past its slot's edge without being cut. Only the
 // slots that fit in front of the frame "Colgado" are shown, so a word of any
-// length costs the same to draw.
+// length costs the same to draw. Tab reaches it, and a screen reader reads its
+// name: the word's length and every slot shown, told once per change of the
+// board however many steps made it.
 class SlotRow final : public QWidget {
     Q_OBJECT
 public:
@@ -28,4 +31,6 @@ protected:
 private:
     QRect m_template;
     QStringList m_captions; // the slots shown, from slot 1
+    QString m_spoken;
+    QTimer m_speak;
 };

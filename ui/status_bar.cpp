@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QWindow>
 
+#include "accessible_roles.h"
 #include "board.h"
 #include "design.h"
 #include "lock_keys.h"
@@ -32,6 +33,7 @@ void show_panel(QLabel& label, const QString& text, const QString& spoken, bool 
 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
 {
+    install_accessible_roles();
     setAccessibleName(ui_text::status_bar.toString());
     for (int n = 1; n <= panel_count; ++n) {
         auto* label = new QLabel(this);
@@ -76,9 +78,10 @@ void StatusBar::refresh_indicators()
     show_lock(caps_panel, ui_text::caps_lock, locks.caps_lock);
     show_lock(num_panel, ui_text::num_lock, locks.num_lock);
     const QDateTime now = QDateTime::currentDateTime();
-    for (const auto& [n, format] : {std::pair{time_panel, u"hh:mm"}, std::pair{date_panel, u"dd/MM/yyyy"}}) {
+    for (const auto& [n, format, what] : {std::tuple{time_panel, u"hh:mm", ui_text::time},
+                                           std::tuple{date_panel, u"dd/MM/yyyy", ui_text::date}}) {
         const QString text = now.toString(QString::fromUtf16(format));
-        show_panel(panel(n), text, text);
+        show_panel(panel(n), text, QStringLiteral("%1 %2").arg(what, text));
     }
 }
 

@@ -9,9 +9,7 @@ inline constexpr QStringView right_letters = u"Letras correctas";
 inline constexpr QStringView hanged = u"Colgado";
 inline constexpr QStringView score_caption = u"Puntuación: ";
 inline constexpr QStringView slot_blank = u" ";
-inline constexpr QStringView word_shown = u"Palabra";
 inline constexpr QStringView figure_backdrop = u"Fondo del colgado";
-inline constexpr QStringView points_shown = u"Puntos";
 inline constexpr QStringView board = u"Tablero";
 // The pieces of the figure by number: the first miss shows the head, the ninth the left leg.
 inline constexpr QStringView piece_names[] = {u"Pierna izquierda", u"Pierna derecha", u"Muslo izquierdo",
@@ -37,6 +35,8 @@ inline constexpr QStringView lock_off = u"desactivado";
 inline constexpr QStringView hits_tip = u"Número de aciertos";
 inline constexpr QStringView failures_tip = u"Número de fallos";
 inline constexpr QStringView status_bar = u"Barra de estado";
+inline constexpr QStringView time = u"Hora";
+inline constexpr QStringView date = u"Fecha";
 inline constexpr QStringView no_turn = u"Sin turno";
 
 inline constexpr QStringView add_words_title = u"Añadir palabras al fitxero...";

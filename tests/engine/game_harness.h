@@ -32,10 +32,11 @@ public:
     void close() override { open = false; }
 };
 
-class CountingBoardView final : public BoardView {
+class RecordingBoardView final : public BoardView {
 public:
-    int changes = 0;
-    void changed(const Board&, BoardPart) override { ++changes; }
+    std::u32string said; // every announcement, each ended by " | "
+    void changed(const Board&, BoardPart) override {}
+    void announce(std::u32string_view text) override { said += std::u32string{text} + U" | "; }
 };
 
 // A started game with its word file and score file in memory.
@@ -44,7 +45,7 @@ struct GameHarness {
     FixedDirectory directory;
     ScriptedRandom random;
     ScriptedPrompts prompts;
-    CountingBoardView view;
+    RecordingBoardView view;
     CountingDeferred deferred;
     RecordingScoreView score_view;
     GameCore core{files, directory, random, prompts, score_view, deferred, view};

@@ -130,6 +130,43 @@ INSTANTIATE_TEST_SUITE_P(
                  {U"Jugador2", U"Jugador2", U"Jugador2", U"Jugador2", U"Jugador2", U"Jugador2", U"Jugador2"}}),
     CaseName{});
 
+struct Spoken {
+    const char* name;
+    std::vector<std::u32string> words;
+    std::vector<std::u32string> answers;
+    std::u32string keys;
+    std::u32string said;
+};
+
+class Announcements : public testing::TestWithParam<Spoken> {};
+
+TEST_P(Announcements, SayOnceWhatEachKeyAndCommandDid)
+{
+    const Spoken& s = GetParam();
+    GameHarness h(s.words);
+    h.prompts.answers = {s.answers.begin(), s.answers.end()};
+    h.play(s.keys);
+    EXPECT_EQ(h.view.said, s.said);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Games, Announcements,
+    testing::Values(
+        Spoken{"OnePlayerWordWonAndTheNext", {U"Feo"}, {}, U"<F2>fxfXeo",
+               U"Palabra nueva de 3 letras. | Acierto: f. | Fallo: x. Quedan 8 intentos. | f ya está probada. | "
+               U"x ya está probada. | Acierto: e. | Acierto: o. Has ganado. 1000 puntos. Palabra nueva de 3 letras. | "},
+        Spoken{"TurnsAndCharactersThatAreNoLetters", {U"Ño"}, {}, U"<F4>5 \r\x06ñ",
+               U"Palabra nueva de 2 letras. Turno de Jugador1. | 5 no es una letra. Turno de Jugador2. | "
+               U"espacio no es una letra. Turno de Jugador1. | Intro no es una letra. Turno de Jugador2. | "
+               U"Control+F no es una letra. Turno de Jugador1. | Acierto: ñ. Turno de Jugador2. | "},
+        Spoken{"TheLastTriesAndTheLostWord", {U"a"}, {U"Ana"}, U"<F2>bcdefghij",
+               U"Palabra nueva de 1 letra. | Fallo: b. Quedan 8 intentos. | Fallo: c. Quedan 7 intentos. | "
+               U"Fallo: d. Quedan 6 intentos. | Fallo: e. Quedan 5 intentos. | Fallo: f. Quedan 4 intentos. | "
+               U"Fallo: g. Quedan 3 intentos. | Fallo: h. Quedan 2 intentos. | Fallo: i. Queda 1 intento. | "
+               U"Fallo: j. Has perdido. | "},
+        Spoken{"RefusedCommandsSayNothingOfTheirOwn", {U"Feo"}, {U"", U"31"}, U"<F3><F5>", U""}),
+    CaseName{});
+
 // The ninth piece and the final counts are on screen behind the boxes.
 TEST(Boxes, ShowTheBoardAsItIsBehindThem)
 {

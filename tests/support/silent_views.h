@@ -8,6 +8,7 @@
 struct SilentViews final : BoardView, ScoreTableView, AddWordsView, DeferredGame {
     int one_player_games_asked = 0;
     void changed(const Board&, BoardPart) override {}
+    void announce(std::u32string_view) override {}
     void show_cells(const ScoreCells&) override {}
     void show() override {}
     void close() override {}

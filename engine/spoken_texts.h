@@ -1,0 +1,28 @@
+#pragma once
+#include <string_view>
+
+// What a screen reader says of the game, beside the texts it shows.
+namespace spoken_text {
+inline constexpr std::u32string_view hit = U"Acierto: ";
+inline constexpr std::u32string_view miss = U"Fallo: ";
+inline constexpr std::u32string_view tries_left = U"Quedan ";
+inline constexpr std::u32string_view tries = U" intentos.";
+inline constexpr std::u32string_view last_try = U"Queda 1 intento.";
+inline constexpr std::u32string_view lost = U"Has perdido.";
+inline constexpr std::u32string_view tried_before = U" ya está probada.";
+inline constexpr std::u32string_view no_letter = U" no es una letra.";
+inline constexpr std::u32string_view turn = U"Turno de ";
+inline constexpr std::u32string_view won = U"Has ganado.";
+inline constexpr std::u32string_view new_word = U"Palabra nueva de ";
+inline constexpr std::u32string_view word = U"Palabra de ";
+inline constexpr std::u32string_view letters = U" letras";
+inline constexpr std::u32string_view one_letter = U" letra";
+inline constexpr std::u32string_view more = U", y ";
+inline constexpr std::u32string_view more_end = U" más";
+inline constexpr std::u32string_view blank_slot = U"guion";
+inline constexpr std::u32string_view space = U"espacio";
+inline constexpr std::u32string_view enter = U"Intro";
+inline constexpr std::u32string_view backspace = U"Retroceso";
+inline constexpr std::u32string_view escape = U"Escape";
+inline constexpr std::u32string_view control = U"Control+";
+} // namespace spoken_text

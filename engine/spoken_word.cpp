@@ -1,0 +1,45 @@
+#include "spoken_word.h"
+
+#include "decimal.h"
+#include "spoken_texts.h"
+#include "word_slots.h"
+
+std::u32string spoken_character(char32_t c)
+{
+    switch (c) {
+    case U' ':
+        return std::u32string{spoken_text::space};
+    case U'\r':
+        return std::u32string{spoken_text::enter};
+    case U'\b':
+        return std::u32string{spoken_text::backspace};
+    case U'\x1b':
+        return std::u32string{spoken_text::escape};
+    default:
+        break;
+    }
+    if (c >= 1 && c <= 26)
+        return std::u32string{spoken_text::control} + static_cast<char32_t>(U'A' + c - 1);
+    return std::u32string(1, c);
+}
+
+std::u32string spoken_length(std::size_t count)
+{
+    return decimal(static_cast<std::int64_t>(count)) +
+           std::u32string{count == 1 ? spoken_text::one_letter : spoken_text::letters};
+}
+
+std::u32string spoken_word(const WordSlots& slots, std::size_t at_most)
+{
+    std::u32string said = std::u32string{spoken_text::word} + spoken_length(slots.size());
+    const std::size_t told = std::min(slots.size(), at_most);
+    for (std::size_t i = 0; i < told; ++i) {
+        said += i == 0 ? U": " : U", ";
+        const char32_t shown = slots.shown(i);
+        said += slots.found(i) ? spoken_character(shown) : std::u32string{spoken_text::blank_slot};
+    }
+    if (told < slots.size())
+        said += std::u32string{spoken_text::more} + decimal(static_cast<std::int64_t>(slots.size() - told)) +
+                std::u32string{spoken_text::more_end};
+    return said + U".";
+}

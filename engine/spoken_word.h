@@ -1,0 +1,17 @@
+#pragma once
+#include <cstddef>
+#include <string>
+
+class WordSlots;
+
+// A character as a screen reader should say it: a blank is "espacio", Enter is
+// "Intro", Ctrl+F is "Control+F"; any other character is itself.
+std::u32string spoken_character(char32_t c);
+
+// The word on the board for a screen reader: its length and what each slot
+// shows, "guion" for a slot not yet found. Only the first `at_most` slots are
+// told, as only they are on screen.
+std::u32string spoken_word(const WordSlots& slots, std::size_t at_most);
+
+// The length of a word: "5 letras", "1 letra".
+std::u32string spoken_length(std::size_t count);
