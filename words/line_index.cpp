@@ -57,11 +57,13 @@ LineIndex::LineIndex(std::string_view bytes) : m_bytes(bytes) {
 
 std::string_view LineIndex::line(std::int64_t k) const {
     // Line k starts after the (k-1)-th CR and the LF right behind it, which lie in
-    // the last stride with fewer CRs before it.
+    // the last stride with fewer CRs before it; line 1 starts the file.
     const std::int64_t crs_before_line = k - 1;
-    const auto later = std::lower_bound(m_crs_before_stride.begin(), m_crs_before_stride.end(),
-                                        std::max<std::int64_t>(crs_before_line, 1));
-    const auto stride = static_cast<std::size_t>(later - m_crs_before_stride.begin()) - 1;
+    const auto later =
+        std::lower_bound(m_crs_before_stride.begin(), m_crs_before_stride.end(), crs_before_line);
+    const auto stride = later == m_crs_before_stride.begin()
+                            ? std::size_t{0}
+                            : static_cast<std::size_t>(later - m_crs_before_stride.begin()) - 1;
     const auto start =
         after_crs(m_bytes, stride * stride_size, crs_before_line - m_crs_before_stride[stride]);
     LineReader rest(m_bytes.substr(start));

@@ -41,6 +41,10 @@ TEST_P(LineRule, SplitsCountsAndFindsAlike) {
     expect_same_lines(c.bytes, c.lines);
 }
 
+// The index notes line ends every 15,360 bytes.
+constexpr std::size_t stride = 15360;
+const std::string a_stride_of_a(stride, 'a');
+
 INSTANTIATE_TEST_SUITE_P(
     Files, LineRule,
     testing::Values(LineCase{"empty_file_has_no_line", "", {}},
@@ -51,7 +55,14 @@ INSTANTIATE_TEST_SUITE_P(
                     LineCase{"lone_cr_ends_a_line", "a\rb\r", {"a", "b"}},
                     LineCase{"only_one_lf_is_skipped", "a\r\n\nb", {"a", "\nb"}},
                     LineCase{"empty_lines", "\r\n\r\n", {"", ""}},
-                    LineCase{"lf_cr_is_text_then_end", "\n\r\n", {"\n"}}),
+                    LineCase{"lf_cr_is_text_then_end", "\n\r\n", {"\n"}},
+                    // Line 1 was once cut to the part in the stride of its end.
+                    LineCase{"long_first_line", a_stride_of_a + "aaa\r\nb", {a_stride_of_a + "aaa", "b"}},
+                    LineCase{"one_line_of_many_strides", std::string(13 * stride + 320, 'x'),
+                             {std::string(13 * stride + 320, 'x')}},
+                    LineCase{"cr_ends_a_stride_its_lf_starts_the_next",
+                             "a\r\n" + a_stride_of_a.substr(4) + "\r\n" + a_stride_of_a + "b\r\nc",
+                             {"a", a_stride_of_a.substr(4), a_stride_of_a + "b", "c"}}),
     CaseName{});
 
 // Long files are counted in blocks and strides; line ends of every kind fall on their edges.

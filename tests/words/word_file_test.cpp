@@ -73,6 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
                     DrawCase{"windows_1252_and_case_kept", "BaR\xE7" "A\r\n", 0.5, U"BaRçA", 1, true},
                     DrawCase{"only_empty_lines", "\r\n\r\n", 0.6, U"", 2, false},
                     DrawCase{"empty_file", "", 0.5, U"", 0, false},
+                    // A first line of 15,360 bytes or more once came out cut.
+                    DrawCase{"long_first_line_whole", std::string(20000, 'a') + "\r\nb", 0.7,
+                             std::u32string(20000, U'a'), 2, true},
                     DrawCase{"missing_file", std::nullopt, 0.5, U"", 0, false}),
     CaseName{});
 
