@@ -38,7 +38,7 @@ std::string broken_score_file(GameHarness& h)
 {
     if (!h.files.files.contains(h.scores.path()))
         return {};
-    LineReader lines{h.files.files[h.scores.path()]};
+    LineReader lines{h.files.files[h.scores.path()], new_file_format};
     std::string_view line;
     int count = 0;
     while (lines.next(line))
