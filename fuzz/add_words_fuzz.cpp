@@ -1,5 +1,6 @@
 // Whatever is typed, pasted or clicked in the add-words dialog, the word file only
-// grows by whole, terminated, storable lines of at most 20 characters.
+// grows by whole, terminated, storable lines of at most 20 characters, in the
+// format it already had.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -11,6 +12,7 @@
 #include "prompts.h"
 #include "random_source.h"
 #include "silent_views.h"
+#include "text_format.h"
 #include "word_file.h"
 
 namespace {
@@ -44,25 +46,28 @@ private:
     std::size_t m_at = 0;
 };
 
-// The part after the old bytes is one storable line of 1 to 20 characters and its CR LF.
+// The part after the old bytes is one line of 1 to 20 characters and its end,
+// written as the file was: CR LF, or LF in a file without CR.
 bool grew_by_one_line(const std::string& before, const std::string& after)
 {
     if (after == before)
         return true;
-    if (after.compare(0, before.size(), before) != 0)
+    const TextFormat format = text_format_of(before);
+    if (after.compare(0, before.size(), before) != 0 || text_format_of(after) != format)
         return false;
+    const std::string end = format.line_break == '\r' ? "\r\n" : "\n";
     std::string added = after.substr(before.size());
-    const bool unterminated = !before.empty() && before.back() != '\r' &&
-                              !(before.size() >= 2 && before.ends_with("\r\n"));
+    const bool unterminated = !before.empty() && before.back() != format.line_break && !before.ends_with("\r\n");
     if (unterminated) {
-        if (!added.starts_with("\r\n"))
+        if (!added.starts_with(end))
             return false;
-        added.erase(0, 2);
+        added.erase(0, end.size());
     }
-    if (added.size() < 3 || !added.ends_with("\r\n"))
+    if (!added.ends_with(end))
         return false;
-    const std::string_view word{added.data(), added.size() - 2};
-    return word.size() <= 20 && word.find_first_of("\r\n") == std::string_view::npos;
+    const std::string_view word{added.data(), added.size() - end.size()};
+    const auto characters = decode_text(word, format).size();
+    return characters >= 1 && characters <= 20 && word.find_first_of("\r\n") == std::string_view::npos;
 }
 
 } // namespace

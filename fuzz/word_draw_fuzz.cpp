@@ -1,5 +1,5 @@
-// A draw from any word file gives one of its lines, or says there is no word.
-// The first eight bytes give r.
+// A draw from any word file gives one of its lines whole, in the file's own
+// format, or says there is no word. The first eight bytes give r.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "cp1252.h"
 #include "line_reader.h"
 #include "memory_file_system.h"
 #include "random_source.h"
+#include "text_format.h"
 #include "word_file.h"
 
 namespace {
@@ -37,10 +37,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::vector<std::u32string> lines;
     bool any_word = false;
-    LineReader reader{bytes};
+    const TextFormat format = text_format_of(bytes);
+    LineReader reader{bytes, format};
     std::string_view line;
     while (reader.next(line)) {
-        lines.push_back(decode_cp1252(line));
+        lines.push_back(decode_text(line, format));
         any_word = any_word || !line.empty();
     }
 

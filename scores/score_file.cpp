@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "cp1252.h"
 #include "current_directory.h"
 #include "decimal.h"
 #include "file_system.h"
 #include "line_reader.h"
+#include "text_format.h"
 
 ScoreFile::ScoreFile(FileSystem& files, const CurrentDirectory& directory)
     : m_files(files), m_directory(directory) {}
@@ -22,11 +22,12 @@ std::vector<std::u32string> ScoreFile::read_lines(int n) const {
     std::string bytes;
     if (m_files.read(path(), bytes) != FileSystem::Read::ok)
         bytes.clear();
-    LineReader reader(bytes);
+    const auto format = text_format_of(bytes);
+    LineReader reader(bytes, format);
     std::vector<std::u32string> lines;
     std::string_view line;
     while (lines.size() < wanted && reader.next(line))
-        lines.push_back(decode_cp1252(line));
+        lines.push_back(decode_text(line, format));
 
     const auto defaults = default_score_table();
     lines.resize(wanted);
@@ -42,7 +43,7 @@ std::vector<std::u32string> ScoreFile::read_lines(int n) const {
 bool ScoreFile::write(const ScoreCells& cells) {
     std::string bytes;
     for (const auto& cell : cells) {
-        if (!append_line(bytes, cell))
+        if (!append_line(bytes, cell, new_file_format))
             return false;
     }
     return m_files.replace(path(), bytes);

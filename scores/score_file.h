@@ -8,7 +8,8 @@
 class CurrentDirectory;
 class FileSystem;
 
-// "puntuaciones.txt" in the current directory: six lines, Windows-1252, CR LF.
+// "puntuaciones.txt" in the current directory: six lines, written in Windows-1252
+// with CR LF and read in whatever format its bytes hold (see TextFormat).
 class ScoreFile {
 public:
     ScoreFile(FileSystem& files, const CurrentDirectory& directory);

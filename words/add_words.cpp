@@ -4,7 +4,6 @@
 
 #include "word_messages.h"
 #include "prompts.h"
-#include "storable_word.h"
 #include "word_file.h"
 
 AddWords::AddWords(WordFile& words, Prompts& prompts, AddWordsView& view)
@@ -31,15 +30,17 @@ void AddWords::add_word() {
         m_view.close();
         return;
     }
-    if (!storable_word(m_text)) {
+    switch (m_words.append(m_text)) {
+    case WordFile::Append::added:
+        m_view.close();
+        break;
+    case WordFile::Append::refused:
         m_prompts.message(words_text::invalid_characters, words_text::error_title, MessageStyle::critical);
-        return;
-    }
-    if (!m_words.append(m_text)) {
+        break;
+    case WordFile::Append::failed:
         m_prompts.message(words_text::append_failed, words_text::error_title, MessageStyle::critical);
-        return;
+        break;
     }
-    m_view.close();
 }
 
 void AddWords::stop() { m_view.close(); }

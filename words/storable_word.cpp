@@ -2,10 +2,8 @@
 
 #include <algorithm>
 
-#include "cp1252.h"
-
-bool storable_word(std::u32string_view word) {
-    return std::all_of(word.begin(), word.end(), [](char32_t c) {
-        return c != U'\r' && c != U'\n' && cp1252_can_store(c);
+bool storable_word(std::u32string_view word, TextFormat format) {
+    return std::all_of(word.begin(), word.end(), [format](char32_t c) {
+        return c != U'\r' && c != U'\n' && can_store(c, format);
     });
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <string_view>
 
-// A word the word file can hold as one line: every character has a
-// Windows-1252 byte and none is a line break.
-bool storable_word(std::u32string_view word);
+#include "text_format.h"
+
+// A word a file of that format can hold as one line: the encoding has every
+// character and none is a line break.
+bool storable_word(std::u32string_view word, TextFormat format);

@@ -3,13 +3,13 @@
 #include <cmath>
 
 #include "builtin_words.h"
-#include "cp1252.h"
 #include "current_directory.h"
 #include "file_system.h"
 #include "line_index.h"
 #include "line_reader.h"
 #include "random_source.h"
 #include "storable_word.h"
+#include "text_format.h"
 
 namespace {
 
@@ -25,8 +25,8 @@ std::int64_t line_number(std::int64_t count, double r) {
     return k <= 0 || k >= count ? count : k;
 }
 
-bool has_non_empty_line(std::string_view bytes) {
-    LineReader lines(bytes);
+bool has_non_empty_line(std::string_view bytes, TextFormat format) {
+    LineReader lines(bytes, format);
     std::string_view line;
     while (lines.next(line)) {
         if (!line.empty())
@@ -47,7 +47,7 @@ bool WordFile::missing() const { return m_files.missing(path()); }
 bool WordFile::create() {
     std::string bytes;
     for (const auto word : builtin_words)
-        append_line(bytes, word);
+        append_line(bytes, word, new_file_format);
     return m_files.replace(path(), bytes);
 }
 
@@ -56,24 +56,30 @@ DrawnWord WordFile::draw() {
     std::string bytes;
     if (m_files.read(path(), bytes) != FileSystem::Read::ok)
         return drawn;
-    const LineIndex lines(bytes);
+    const auto format = text_format_of(bytes);
+    const LineIndex lines(bytes, format);
     drawn.word_count = lines.count();
     if (drawn.word_count == 0)
         return drawn;
-    drawn.file_has_words = has_non_empty_line(bytes);
-    drawn.word = decode_cp1252(lines.line(line_number(drawn.word_count, m_random.next())));
+    drawn.file_has_words = has_non_empty_line(bytes, format);
+    drawn.word = decode_text(lines.line(line_number(drawn.word_count, m_random.next())), format);
     return drawn;
 }
 
-bool WordFile::append(std::u32string_view word) {
-    if (!storable_word(word))
-        return false;
+WordFile::Append WordFile::append(std::u32string_view word) {
     std::string bytes;
     if (m_files.read(path(), bytes) == FileSystem::Read::failed)
-        return false;
+        return Append::failed;
+    const auto format = text_format_of(bytes);
+    if (!storable_word(word, format))
+        return Append::refused;
     // Without this the new word would join the last word of a file written by hand.
-    if (!bytes.empty() && !ends_with_line_end(bytes))
-        bytes += line_end;
-    append_line(bytes, word);
-    return m_files.replace(path(), bytes);
+    if (!bytes.empty() && !ends_with_line_end(bytes, format))
+        bytes += line_end(format);
+    append_line(bytes, word, format);
+    // Bytes that happen to spell UTF-8, added to a plain ASCII file, would make
+    // every later read take the file for UTF-8.
+    if (text_format_of(bytes) != format)
+        return Append::refused;
+    return m_files.replace(path(), bytes) ? Append::added : Append::failed;
 }

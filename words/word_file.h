@@ -14,9 +14,12 @@ struct DrawnWord {
     bool file_has_words = false; // some line is not empty
 };
 
-// "palabras.txt" in the current directory: one word per line, Windows-1252, CR LF.
+// "palabras.txt" in the current directory: one word per line, Windows-1252, CR LF,
+// or as a list from another system holds it (see TextFormat).
 class WordFile {
 public:
+    enum class Append { added, refused, failed };
+
     WordFile(FileSystem& files, const CurrentDirectory& directory, RandomSource& random);
 
     std::filesystem::path path() const;
@@ -26,9 +29,11 @@ public:
     // One line of the file, each equally likely; a missing or unreadable file draws
     // like an empty one.
     DrawnWord draw();
-    // Adds word as a new last line, ending an unterminated last line first. The word
-    // must be storable and hold no line break. False when the file could not be written.
-    bool append(std::u32string_view word);
+    // Adds word as a new last line in the file's own format, ending an unterminated
+    // last line first. Refused when the word holds a line break or a character the
+    // file cannot store, or would change how the file reads; failed when the file
+    // could not be read or written.
+    Append append(std::u32string_view word);
 
 private:
     FileSystem& m_files;

@@ -65,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {U"Ana", U"5000", U"Bea", U"2000", U"Cid", U"1000"}},
         ReadCase{"empty_name_and_windows_1252", "\r\n3000\r\nNu\xF1" "ez\r\n2000\r\n", 4,
                  {U"", U"3000", U"Nuñez", U"2000"}},
-        ReadCase{"score_kept_as_written", "Ana\r\n 3000\r\n", 2, {U"Ana", U" 3000"}}),
+        ReadCase{"score_kept_as_written", "Ana\r\n 3000\r\n", 2, {U"Ana", U" 3000"}},
+        ReadCase{"utf8_broken_at_lf", "Nu\xC3\xB1" "ez\n3000\n", 2, {U"Nuñez", U"3000"}}),
     CaseName{});
 
 TEST_F(ScoreFileTest, NamesComeBackAsWritten) {

@@ -140,7 +140,7 @@ void RandomPlayTest::twenty_thousand_events_keep_screen_and_game_alike()
         if (broken.isEmpty())
             broken = screen_differs(window, game.board());
         if (broken.isEmpty()) {
-            LineReader lines{test.file("puntuaciones.txt")};
+            LineReader lines{test.file("puntuaciones.txt"), new_file_format};
             std::string_view line;
             int count = 0;
             while (lines.next(line))

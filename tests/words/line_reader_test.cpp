@@ -7,6 +7,7 @@
 
 #include "line_index.h"
 #include "line_reader.h"
+#include "text_format.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ struct LineCase {
 class LineRule : public testing::TestWithParam<LineCase> {};
 
 std::vector<std::string> split(std::string_view bytes) {
-    LineReader reader(bytes);
+    LineReader reader(bytes, text_format_of(bytes));
     std::vector<std::string> lines;
     std::string_view line;
     while (reader.next(line))
@@ -29,7 +30,7 @@ std::vector<std::string> split(std::string_view bytes) {
 
 // Counting and finding a line must agree with reading the lines one by one.
 void expect_same_lines(std::string_view bytes, const std::vector<std::string>& lines) {
-    const LineIndex index(bytes);
+    const LineIndex index(bytes, text_format_of(bytes));
     EXPECT_EQ(index.count(), static_cast<std::int64_t>(lines.size()));
     for (std::size_t k = 1; k <= lines.size(); ++k)
         EXPECT_EQ(index.line(static_cast<std::int64_t>(k)), lines[k - 1]) << "line " << k;
@@ -41,6 +42,10 @@ TEST_P(LineRule, SplitsCountsAndFindsAlike) {
     expect_same_lines(c.bytes, c.lines);
 }
 
+// The index notes line ends every 15,360 bytes.
+constexpr std::size_t stride = 15360;
+const std::string a_stride_of_a(stride, 'a');
+
 INSTANTIATE_TEST_SUITE_P(
     Files, LineRule,
     testing::Values(LineCase{"empty_file_has_no_line", "", {}},
@@ -51,7 +56,18 @@ INSTANTIATE_TEST_SUITE_P(
                     LineCase{"lone_cr_ends_a_line", "a\rb\r", {"a", "b"}},
                     LineCase{"only_one_lf_is_skipped", "a\r\n\nb", {"a", "\nb"}},
                     LineCase{"empty_lines", "\r\n\r\n", {"", ""}},
-                    LineCase{"lf_cr_is_text_then_end", "\n\r\n", {"\n"}}),
+                    LineCase{"lf_cr_is_text_then_end", "\n\r\n", {"\n"}},
+                    LineCase{"without_cr_lf_ends_a_line", "a\nb\n\nc", {"a", "b", "", "c"}},
+                    LineCase{"without_any_end_one_line", "a b", {"a b"}},
+                    // Line 1 was once cut to the part in the stride of its end.
+                    LineCase{"long_first_line", a_stride_of_a + "aaa\r\nb", {a_stride_of_a + "aaa", "b"}},
+                    LineCase{"one_line_of_many_strides", std::string(13 * stride + 320, 'x'),
+                             {std::string(13 * stride + 320, 'x')}},
+                    LineCase{"cr_ends_a_stride_its_lf_starts_the_next",
+                             "a\r\n" + a_stride_of_a.substr(4) + "\r\n" + a_stride_of_a + "b\r\nc",
+                             {"a", a_stride_of_a.substr(4), a_stride_of_a + "b", "c"}},
+                    LineCase{"lf_ends_a_stride", "a\n" + a_stride_of_a.substr(3) + "\n" + a_stride_of_a + "\nb",
+                             {"a", a_stride_of_a.substr(3), a_stride_of_a, "b"}}),
     CaseName{});
 
 // Long files are counted in blocks and strides; line ends of every kind fall on their edges.

@@ -7,7 +7,10 @@
 
 #include "disk_file_system.h"
 #include "fixed_random.h"
+#include "line_reader.h"
+#include "spanish_words.h"
 #include "temporary_directory.h"
+#include "text_format.h"
 #include "word_file.h"
 
 namespace {
@@ -73,6 +76,9 @@ INSTANTIATE_TEST_SUITE_P(
                     DrawCase{"windows_1252_and_case_kept", "BaR\xE7" "A\r\n", 0.5, U"BaRçA", 1, true},
                     DrawCase{"only_empty_lines", "\r\n\r\n", 0.6, U"", 2, false},
                     DrawCase{"empty_file", "", 0.5, U"", 0, false},
+                    // A first line of 15,360 bytes or more once came out cut.
+                    DrawCase{"long_first_line_whole", std::string(20000, 'a') + "\r\nb", 0.7,
+                             std::u32string(20000, U'a'), 2, true},
                     DrawCase{"missing_file", std::nullopt, 0.5, U"", 0, false}),
     CaseName{});
 
@@ -122,7 +128,7 @@ TEST_P(Append, AddsTheWordAsANewLastLine) {
     const auto& c = GetParam();
     if (c.before)
         dir.write("palabras.txt", *c.before);
-    EXPECT_TRUE(words.append(c.word));
+    EXPECT_EQ(words.append(c.word), WordFile::Append::added);
     EXPECT_EQ(dir.read("palabras.txt"), c.after);
 }
 
@@ -133,21 +139,68 @@ INSTANTIATE_TEST_SUITE_P(
                     AppendCase{"never_joins_an_unterminated_word", "Sol\r\nMar", U"Pez",
                                "Sol\r\nMar\r\nPez\r\n"},
                     AppendCase{"after_lone_cr", "Sol\r", U"Pez", "Sol\rPez\r\n"},
-                    AppendCase{"after_text_ending_in_lf", "Sol\n", U"Pez", "Sol\n\r\nPez\r\n"},
+                    AppendCase{"without_line_end_yet", "Sol", U"Pez", "Sol\r\nPez\r\n"},
+                    AppendCase{"list_broken_at_lf", "Sol\nMar", U"Pez", "Sol\nMar\nPez\n"},
+                    AppendCase{"after_text_ending_in_lf", "Sol\r\nMar\n", U"Pez", "Sol\r\nMar\n\r\nPez\r\n"},
                     AppendCase{"kept_as_typed_even_twice", "Sol\r\n", U"Sol", "Sol\r\nSol\r\n"},
                     AppendCase{"windows_1252", "", U"Ñandú €", "\xD1" "and\xFA \x80\r\n"}),
     CaseName{});
 
 TEST_F(WordFileTest, RefusesAWordTheFileCannotHold) {
     dir.write("palabras.txt", "Sol\r\n");
-    EXPECT_FALSE(words.append(U"中文"));
-    EXPECT_FALSE(words.append(U"Sol\r\nMar"));
+    EXPECT_EQ(words.append(U"中文"), WordFile::Append::refused);
+    EXPECT_EQ(words.append(U"Sol\r\nMar"), WordFile::Append::refused);
+    // In Windows-1252 these two spell "ñ" in UTF-8, and the file would read otherwise.
+    EXPECT_EQ(words.append(U"Ã±"), WordFile::Append::refused);
     EXPECT_EQ(dir.read("palabras.txt"), "Sol\r\n");
 }
 
+struct ListCase {
+    const char* name;
+    TextFormat format;
+    WordFile::Append any_character; // appending a character Windows-1252 lacks
+};
+
+class CopiedList : public WordFileTest, public testing::WithParamInterface<ListCase> {};
+
+// As Debian's Spanish list comes (UTF-8, LF), or any mix of it with the game's own format.
+TEST_P(CopiedList, DrawsWholeWordsAndGrowsInItsOwnFormat) {
+    const auto& c = GetParam();
+    const auto list = spanish_like_words(3000);
+    std::string bytes;
+    for (const auto& word : list)
+        ASSERT_TRUE(append_line(bytes, word, c.format));
+    dir.write("palabras.txt", bytes);
+    for (const std::size_t k : {1, 2, 1717, 2999}) {
+        random.value = (static_cast<double>(k) + 0.5) / 3000;
+        const auto drawn = words.draw();
+        EXPECT_EQ(drawn.word_count, 3000);
+        EXPECT_EQ(drawn.word, list[k - 1]) << "line " << k;
+    }
+
+    ASSERT_EQ(words.append(U"Pingüino"), WordFile::Append::added);
+    EXPECT_EQ(words.append(U"中文"), c.any_character);
+    ASSERT_TRUE(append_line(bytes, U"Pingüino", c.format));
+    if (c.any_character == WordFile::Append::added) {
+        ASSERT_TRUE(append_line(bytes, U"中文", c.format));
+    }
+    EXPECT_EQ(dir.read("palabras.txt"), bytes);
+    EXPECT_EQ(text_format_of(bytes), c.format);
+}
+
+using Encoding = TextFormat::Encoding;
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, CopiedList,
+    testing::Values(ListCase{"windows_1252_cr_lf", {Encoding::windows_1252, '\r'}, WordFile::Append::refused},
+                    ListCase{"windows_1252_lf", {Encoding::windows_1252, '\n'}, WordFile::Append::refused},
+                    ListCase{"utf8_cr_lf", {Encoding::utf8, '\r'}, WordFile::Append::added},
+                    ListCase{"utf8_lf", {Encoding::utf8, '\n'}, WordFile::Append::added}),
+    CaseName{});
+
 TEST_F(WordFileTest, AppendedWordIsDrawnNext) {
     ASSERT_TRUE(words.create());
-    ASSERT_TRUE(words.append(U"Pez"));
+    ASSERT_EQ(words.append(U"Pez"), WordFile::Append::added);
     random.value = 0.0;
     const auto drawn = words.draw();
     EXPECT_EQ(drawn.word, U"Pez");

@@ -1,0 +1,32 @@
+#include "text_format.h"
+
+#include <algorithm>
+
+#include "cp1252.h"
+#include "utf8.h"
+
+TextFormat text_format_of(std::string_view bytes) {
+    TextFormat format;
+    if (utf8_beyond_ascii(bytes))
+        format.encoding = TextFormat::Encoding::utf8;
+    // A file with no line break at all, like an empty one, keeps the program's own line end.
+    if (bytes.find('\r') == std::string_view::npos && bytes.find('\n') != std::string_view::npos)
+        format.line_break = '\n';
+    return format;
+}
+
+std::u32string decode_text(std::string_view bytes, TextFormat format) {
+    return format.encoding == TextFormat::Encoding::utf8 ? decode_utf8(bytes) : decode_cp1252(bytes);
+}
+
+bool can_store(char32_t c, TextFormat format) {
+    return format.encoding == TextFormat::Encoding::utf8 ? utf8_can_store(c) : cp1252_can_store(c);
+}
+
+std::optional<std::string> encode_text(std::u32string_view text, TextFormat format) {
+    if (format.encoding == TextFormat::Encoding::windows_1252)
+        return encode_cp1252(text);
+    if (!std::all_of(text.begin(), text.end(), utf8_can_store))
+        return std::nullopt;
+    return encode_utf8(text);
+}

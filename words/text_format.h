@@ -1,0 +1,29 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+// How a data file's bytes make text, found in the bytes at every read. The
+// program writes Windows-1252 with CR LF line ends; a list made on another
+// system is read as UTF-8 when it is valid UTF-8 beyond ASCII, and ends its
+// lines at LF when it holds LFs but no CR.
+struct TextFormat {
+    enum class Encoding { windows_1252, utf8 };
+
+    Encoding encoding = Encoding::windows_1252;
+    // The byte that ends a line: CR, where an LF right behind it belongs to the
+    // line end and a lone LF to the text, or LF.
+    char line_break = '\r';
+
+    bool operator==(const TextFormat&) const = default;
+};
+
+// How the program writes a file it starts.
+inline constexpr TextFormat new_file_format{};
+
+TextFormat text_format_of(std::string_view bytes);
+
+std::u32string decode_text(std::string_view bytes, TextFormat format);
+bool can_store(char32_t c, TextFormat format);
+// Nothing when a character cannot be stored.
+std::optional<std::string> encode_text(std::u32string_view text, TextFormat format);
