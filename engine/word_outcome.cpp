@@ -46,7 +46,7 @@ void Game::check_word()
     m_state.score = plus_word_points(m_state.score);
     m_board.points = decimal(m_state.score) + std::u32string{game_text::points};
     notify(BoardPart::points);
-    say(std::u32string{spoken_text::won});
+    // The box said the word is won; the points are said with the next word.
     if (m_board.points_shown)
         say(m_board.points);
     m_state.pair_turn = 3;

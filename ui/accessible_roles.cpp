@@ -12,7 +12,7 @@ struct ClassRole {
 constexpr ClassRole roles[] = {
     {"StatusBar", QAccessible::StatusBar},   {"PictureBox", QAccessible::Graphic},
     {"AddWordsDialog", QAccessible::Dialog}, {"ScoreWindow", QAccessible::Dialog},
-    {"Announcer", QAccessible::Notification},
+    {"Announcer", QAccessible::Notification}, {"SlotRow", QAccessible::StaticText},
 };
 
 QAccessibleInterface* accessible_with_role(const QString& class_name, QObject* object)

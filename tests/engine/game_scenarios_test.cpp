@@ -154,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Spoken{"OnePlayerWordWonAndTheNext", {U"Feo"}, {}, U"<F2>fxfXeo",
                U"Palabra nueva de 3 letras. | Acierto: f. | Fallo: x. Quedan 8 intentos. | f ya está probada. | "
-               U"x ya está probada. | Acierto: e. | Acierto: o. Has ganado. 1000 puntos. Palabra nueva de 3 letras. | "},
+               U"x ya está probada. | Acierto: e. | Acierto: o. 1000 puntos. Palabra nueva de 3 letras. | "},
         Spoken{"TurnsAndCharactersThatAreNoLetters", {U"Ño"}, {}, U"<F4>5 \r\x06ñ",
                U"Palabra nueva de 2 letras. Turno de Jugador1. | 5 no es una letra. Turno de Jugador2. | "
                U"espacio no es una letra. Turno de Jugador1. | Intro no es una letra. Turno de Jugador2. | "

@@ -21,13 +21,14 @@ word=Feo
   said_hit=('Acierto: f.')
   said_repeat=('f ya está probada.')
   said_fast=('Fallo: z. Quedan 7 intentos.' 'Acierto: e.') # e typed 100 ms after z
-  said_win=('Acierto: o.' 'Has ganado. 1000 puntos.')
+  # The box speaks first; what the key did is said once it is closed.
+  said_win=()
   said_by_won_box=('alert ¡¡¡GaNaDoR!!!' 'Has ganado.' 'Aceptar push button.')
-  said_next_word=('Palabra nueva de 3 letras.')
+  said_next_word=('Acierto: o. 1000 puntos. Palabra nueva de 3 letras.')
   nothing=()
 }
 # The tree once f is found.
-word_control='Palabra de 3 letras: F, guion, guion'
+word_control='Palabra de 3 letras: F, guion, guion.'
 status_panels=7
 status_panel_names=('Hora [0-9]{2}:[0-9]{2}' 'Fecha [0-9]{2}/[0-9]{2}/[0-9]{4}')
 board=Tablero
