@@ -2,10 +2,17 @@
 #include "file_system.h"
 #include "posix_file_steps.h"
 
-// The files on the disk. A replacement is written to a temporary file beside the
-// old one (".palabras.txt.XXXXXX"), flushed, synced and closed, and only then
-// renamed over it, every step checked; the new file keeps the old one's
-// permission bits.
+// The files on the disk. A file this user may not write is not replaced. A
+// replacement is written to a temporary file in the same directory, flushed,
+// synced and closed; only then is it named ".palabras.txt.XXXXXX" and renamed
+// over the file, and the directory synced, every step checked; the new file keeps
+// the old one's permission bits.
+//
+// The temporary file has no name until just before the rename (O_TMPFILE), so a
+// kill at any other moment leaves nothing. Where the system cannot do that it is
+// named as it is created (mkostemp), and a kill at any moment before the rename
+// leaves it. Either way the writer holds a flock on it from before it is named
+// until it is renamed, which tells a running writer's file from a leftover.
 class DiskFileSystem final : public FileSystem {
 public:
     DiskFileSystem() : m_steps(m_posix) {}
