@@ -15,6 +15,7 @@ struct NoFiles final : FileSystem {
     Read read(const std::filesystem::path&, std::string&) override { return Read::missing; }
     bool missing(const std::filesystem::path&) override { return true; }
     bool replace(const std::filesystem::path&, std::string_view) override { return true; }
+    void remove_leftovers(const std::filesystem::path&) override {}
 };
 struct Here final : CurrentDirectory {
     std::filesystem::path path() const override { return "."; }

@@ -15,6 +15,9 @@ void Game::on_main_window_load()
     m_state.multi_mode = false;
     m_state.letter_found = false;
 
+    // A copy of the game killed while saving may have left temporary files.
+    m_services.words.remove_leftovers();
+    m_services.scores.remove_leftovers();
     if (!m_services.words.missing())
         return;
     // First run. A score file already there holds real records: keep it.

@@ -6,6 +6,8 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "leftovers.h"
+
 namespace {
 
 class Descriptor {
@@ -95,3 +97,5 @@ bool DiskFileSystem::replace(const std::filesystem::path& path, std::string_view
     // could undo the rename: the caller hears of a failure.
     return m_steps.sync_directory(directory_of(path));
 }
+
+void DiskFileSystem::remove_leftovers(const std::filesystem::path& path) { remove_leftover_temporaries(path); }

@@ -12,7 +12,9 @@
 // kill at any other moment leaves nothing. Where the system cannot do that it is
 // named as it is created (mkostemp), and a kill at any moment before the rename
 // leaves it. Either way the writer holds a flock on it from before it is named
-// until it is renamed, which tells a running writer's file from a leftover.
+// until it is renamed, and remove_leftovers removes only files whose lock it can
+// get. A named file is open to remove_leftovers in the moment between mkostemp
+// and the lock: its writer then finds the name gone and fails the write.
 class DiskFileSystem final : public FileSystem {
 public:
     DiskFileSystem() : m_steps(m_posix) {}
@@ -24,6 +26,7 @@ public:
     Read read(const std::filesystem::path& path, std::string& bytes) override;
     bool missing(const std::filesystem::path& path) override;
     bool replace(const std::filesystem::path& path, std::string_view bytes) override;
+    void remove_leftovers(const std::filesystem::path& path) override;
 
 private:
     PosixFileSteps m_posix;

@@ -19,4 +19,7 @@ public:
     // A failure after the new bytes took their place (they might not survive a
     // power cut) is a failure too, with path holding the new bytes.
     virtual bool replace(const std::filesystem::path& path, std::string_view bytes) = 0;
+    // Removes what replacements of path killed midway left behind, never the
+    // temporary file of a replacement still running, in this or another process.
+    virtual void remove_leftovers(const std::filesystem::path& path) = 0;
 };

@@ -22,6 +22,7 @@ TEST_P(StartUp, FirstRunWritesOnlyWhatIsMissing)
     const StartCase& c = GetParam();
     GameHarness h;
     h.files.files.clear();
+    h.files.leftovers_removed.clear();
     if (c.words)
         h.files.files[h.words.path()] = c.words;
     if (c.scores)
@@ -39,6 +40,7 @@ TEST_P(StartUp, FirstRunWritesOnlyWhatIsMissing)
     if (c.scores_after) {
         EXPECT_EQ(h.score_bytes(), c.scores_after);
     }
+    EXPECT_EQ(h.files.leftovers_removed, (std::vector<std::filesystem::path>{h.words.path(), h.scores.path()}));
     EXPECT_TRUE(h.prompts.messages.empty());
     EXPECT_FALSE(h.state().guessing_on);
     EXPECT_EQ(h.state().current_player, 2);

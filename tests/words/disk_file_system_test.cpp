@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -74,15 +76,15 @@ TEST_P(NamingWay, ReplaceWritesBesideTheFileAndKeepsItsPermissions) {
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"puntuaciones.txt"});
 }
 
-// Dies at the link, as a kill would: only a file named at once is left.
-// Mended: the temporary file was always named at once.
+// Dies at the link, as a kill would: only a file named at once is left, and the
+// next start-up removes it. Mended: the temporary file was always named at once.
 class DyingSteps final : public PosixFileSteps {
 public:
     using PosixFileSteps::PosixFileSteps;
     bool link(TemporaryFile&, const std::filesystem::path&) override { ::_exit(0); }
 };
 
-TEST_P(NamingWay, AKillBeforeTheLinkLeavesTheOldFileAndNothingUnnamed) {
+TEST_P(NamingWay, AKillLeavesTheOldFileAndWhatItLeavesIsRemovedAtStartUp) {
     dir.write("puntuaciones.txt", "old\r\n");
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
@@ -96,8 +98,47 @@ TEST_P(NamingWay, AKillBeforeTheLinkLeavesTheOldFileAndNothingUnnamed) {
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(dir.read("puntuaciones.txt"), "old\r\n");
     EXPECT_EQ(dir.entries().size(), 1 + GetParam().left_by_a_kill);
+
+    DiskFileSystem{}.remove_leftovers(file);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"puntuaciones.txt"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Temporary, NamingWay, testing::ValuesIn(namings), CaseName{});
+
+struct LeftoverCase {
+    const char* name;
+    const char* file; // beside puntuaciones.txt
+    bool locked;      // by a writer still running
+    bool removed;
+};
+
+class Leftovers : public testing::TestWithParam<LeftoverCase> {};
+
+TEST_P(Leftovers, OnlyUnlockedTemporaryFilesOfTheFileAreRemoved) {
+    const LeftoverCase& c = GetParam();
+    TemporaryDirectory dir;
+    dir.write("puntuaciones.txt", "old\r\n");
+    dir.write(c.file, "half");
+    const int writer = ::open((dir.path() / c.file).c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    if (c.locked) {
+        ASSERT_EQ(::flock(writer, LOCK_EX), 0);
+    }
+
+    DiskFileSystem{}.remove_leftovers(dir.path() / "puntuaciones.txt");
+    ::close(writer);
+    EXPECT_EQ(std::filesystem::exists(dir.path() / c.file), !c.removed);
+    EXPECT_EQ(dir.read("puntuaciones.txt"), "old\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, Leftovers,
+    testing::Values(LeftoverCase{"Unlocked", ".puntuaciones.txt.a1B2c3", false, true},
+                    LeftoverCase{"LockedByARunningWriter", ".puntuaciones.txt.a1B2c3", true, false},
+                    LeftoverCase{"OtherFiles", ".palabras.txt.a1B2c3", false, false},
+                    LeftoverCase{"NotSixCharacters", ".puntuaciones.txt.bak", false, false},
+                    LeftoverCase{"NotLettersOrDigits", ".puntuaciones.txt.a1-2c3", false, false},
+                    LeftoverCase{"NotHidden", "puntuaciones.txt.a1B2c3", false, false}),
+    CaseName{});
 
 } // namespace
