@@ -22,6 +22,7 @@ struct OneWord final : FileSystem {
     }
     bool missing(const std::filesystem::path&) override { return false; }
     bool replace(const std::filesystem::path&, std::string_view) override { return true; }
+    void remove_leftovers(const std::filesystem::path&) override {}
 };
 struct Here final : CurrentDirectory {
     std::filesystem::path path() const override { return "."; }

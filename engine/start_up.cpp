@@ -14,6 +14,9 @@ void Game::start_up()
     m_state.last_setter = 3;
     m_state.multi_mode = false;
 
+    // A copy of the game killed while saving may have left temporary files.
+    m_services.words.remove_leftovers();
+    m_services.scores.remove_leftovers();
     if (!m_services.words.missing())
         return;
     // First run. A score file already there holds real records: keep it.

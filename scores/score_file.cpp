@@ -15,6 +15,8 @@ std::filesystem::path ScoreFile::path() const { return m_directory.path() / "pun
 
 bool ScoreFile::missing() const { return m_files.missing(path()); }
 
+void ScoreFile::remove_leftovers() { m_files.remove_leftovers(path()); }
+
 // A place the file does not hold whole, or whose score is no number, reads as the
 // default place, so the record check always has numbers to compare with.
 std::vector<std::u32string> ScoreFile::read_lines(int n) const {

@@ -16,6 +16,8 @@ public:
 
     std::filesystem::path path() const;
     bool missing() const;
+    // Removes the temporary files a game killed while writing the file left.
+    void remove_leftovers();
     // read_score_lines: the first n lines (n even, at most 6). A place whose lines are
     // missing, or whose score is not a whole number, reads as "Quiro" / "1000".
     // Never fails and never writes.

@@ -6,6 +6,8 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "leftovers.h"
+
 namespace {
 
 class Descriptor {
@@ -78,18 +80,22 @@ bool DiskFileSystem::missing(const std::filesystem::path& path) {
 }
 
 bool DiskFileSystem::replace(const std::filesystem::path& path, std::string_view bytes) {
-    // Built by appending: GCC 12 warns falsely on "." + std::string at -O3 (its bug 105329).
-    std::string name = ".";
-    name += path.filename().string();
-    name += ".XXXXXX";
-    std::string temporary = (path.parent_path() / name).string();
-    std::FILE* file = m_steps.open(temporary, permission_bits(path));
-    if (file == nullptr)
+    if (!m_steps.writable(path))
         return false;
-    const bool written = m_steps.write(file, bytes) && m_steps.flush(file) && m_steps.sync(file);
-    const bool closed = m_steps.close(file);
-    if (written && closed && m_steps.rename(temporary, path))
-        return true;
-    m_steps.remove(temporary);
-    return false;
+    TemporaryFile temporary;
+    if (!m_steps.open(temporary, path, permission_bits(path)))
+        return false;
+    const bool written =
+        m_steps.write(temporary.stream, bytes) && m_steps.flush(temporary.stream) && m_steps.sync(temporary.stream);
+    const bool closed = m_steps.close(temporary.stream);
+    if (!(written && closed && m_steps.link(temporary, path) && m_steps.rename(temporary.name, path))) {
+        if (!temporary.name.empty())
+            m_steps.remove(temporary.name);
+        return false;
+    }
+    // The new bytes are in place, but until the directory is synced a power cut
+    // could undo the rename: the caller hears of a failure.
+    return m_steps.sync_directory(directory_of(path));
 }
+
+void DiskFileSystem::remove_leftovers(const std::filesystem::path& path) { remove_leftover_temporaries(path); }

@@ -2,10 +2,19 @@
 #include "file_system.h"
 #include "posix_file_steps.h"
 
-// The files on the disk. A replacement is written to a temporary file beside the
-// old one (".palabras.txt.XXXXXX"), flushed, synced and closed, and only then
-// renamed over it, every step checked; the new file keeps the old one's
-// permission bits.
+// The files on the disk. A file this user may not write is not replaced. A
+// replacement is written to a temporary file in the same directory, flushed,
+// synced and closed; only then is it named ".palabras.txt.XXXXXX" and renamed
+// over the file, and the directory synced, every step checked; the new file keeps
+// the old one's permission bits.
+//
+// The temporary file has no name until just before the rename (O_TMPFILE), so a
+// kill at any other moment leaves nothing. Where the system cannot do that it is
+// named as it is created (mkostemp), and a kill at any moment before the rename
+// leaves it. Either way the writer holds a flock on it from before it is named
+// until it is renamed, and remove_leftovers removes only files whose lock it can
+// get. A named file is open to remove_leftovers in the moment between mkostemp
+// and the lock: its writer then finds the name gone and fails the write.
 class DiskFileSystem final : public FileSystem {
 public:
     DiskFileSystem() : m_steps(m_posix) {}
@@ -17,6 +26,7 @@ public:
     Read read(const std::filesystem::path& path, std::string& bytes) override;
     bool missing(const std::filesystem::path& path) override;
     bool replace(const std::filesystem::path& path, std::string_view bytes) override;
+    void remove_leftovers(const std::filesystem::path& path) override;
 
 private:
     PosixFileSteps m_posix;

@@ -1,25 +1,38 @@
 #pragma once
 #include <cstdio>
 #include <filesystem>
-#include <string>
 #include <string_view>
 #include <sys/types.h>
+
+#include "temporary_file.h"
 
 // The steps of writing a file anew beside the one it replaces. Each reports its
 // own failure, so the writer can check every one and tests can fail any one.
 class FileSteps {
 public:
     virtual ~FileSteps() = default;
-    // Creates a new file from pattern, whose last six characters "XXXXXX" become
-    // the name chosen, with the permission bits mode. Null on failure, leaving no file.
-    virtual std::FILE* open(std::string& pattern, mode_t mode) = 0;
+    // False when path is there and this process may not write it (for root, only
+    // what the system refuses): a read-only file is never replaced, even in a
+    // directory that would let it be.
+    virtual bool writable(const std::filesystem::path& path) = 0;
+    // Creates a temporary file to replace path, with the permission bits mode,
+    // locked from before it has a name. Where the file system allows it the file
+    // has no name yet, so a kill leaves nothing; elsewhere it is named at once.
+    // False on failure, leaving no file.
+    virtual bool open(TemporaryFile& file, const std::filesystem::path& path, mode_t mode) = 0;
     // False unless every byte was taken.
     virtual bool write(std::FILE* file, std::string_view bytes) = 0;
     virtual bool flush(std::FILE* file) = 0;
     // Asks the disk to hold the file's bytes before it replaces anything.
     virtual bool sync(std::FILE* file) = 0;
-    // The file is closed afterwards even when this reports a failure.
+    // Closes the stream; the file stays open, and locked, through its descriptor.
+    // The stream is closed afterwards even when this reports a failure.
     virtual bool close(std::FILE* file) = 0;
+    // Gives a file without a name one beside path, just before it is renamed over
+    // path; a file with a name keeps it.
+    virtual bool link(TemporaryFile& file, const std::filesystem::path& path) = 0;
     virtual bool rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+    // Makes a finished rename in directory survive a power cut.
+    virtual bool sync_directory(const std::filesystem::path& directory) = 0;
     virtual void remove(const std::filesystem::path& path) = 0;
 };

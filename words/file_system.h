@@ -14,6 +14,12 @@ public:
     virtual Read read(const std::filesystem::path& path, std::string& bytes) = 0;
     virtual bool missing(const std::filesystem::path& path) = 0;
     // Replaces the file atomically: afterwards path holds either its old bytes or
-    // the new ones, never a mix, and no temporary file is left. False on failure.
+    // the new ones, never a mix, and no temporary file is left. False on failure,
+    // and when the file is one this user may not write, which is left as it is.
+    // A failure after the new bytes took their place (they might not survive a
+    // power cut) is a failure too, with path holding the new bytes.
     virtual bool replace(const std::filesystem::path& path, std::string_view bytes) = 0;
+    // Removes what replacements of path killed midway left behind, never the
+    // temporary file of a replacement still running, in this or another process.
+    virtual void remove_leftovers(const std::filesystem::path& path) = 0;
 };

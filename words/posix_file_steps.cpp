@@ -1,37 +1,92 @@
 #include "posix_file_steps.h"
 
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
+#include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// Makes a finished rename survive a power cut. The file is already in place
-// whatever this gives, so it cannot turn the replacement into a failure.
-void sync_directory(const std::filesystem::path& file) {
-    auto directory = file.parent_path();
-    if (directory.empty())
-        directory = ".";
-    const int descriptor = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+std::string descriptor_link(int descriptor) { return "/proc/self/fd/" + std::to_string(descriptor); }
+
+// A file without a name in directory, or -1. Without /proc it could never get a
+// name, so it is refused as by a kernel or file system that lacks O_TMPFILE.
+int open_unnamed(const std::filesystem::path& directory, mode_t mode) {
+    const int descriptor = ::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    if (descriptor >= 0 && ::access(descriptor_link(descriptor).c_str(), F_OK) != 0) {
+        ::close(descriptor);
+        return -1;
+    }
+    return descriptor;
+}
+
+int open_named(std::string& name, const std::filesystem::path& path) {
+    name = temporary_prefix(path) + "XXXXXX";
+    const int descriptor = ::mkostemp(name.data(), O_CLOEXEC);
     if (descriptor < 0)
-        return;
-    ::fsync(descriptor);
-    ::close(descriptor);
+        name.clear();
+    return descriptor;
+}
+
+// A named file was open to a start-up's clearing of leftovers until it was
+// locked: it is the writer's only while its name still refers to it.
+bool lock(TemporaryFile& file) {
+    if (::flock(file.descriptor, LOCK_EX) != 0)
+        return false;
+    if (file.name.empty() || still_named(file.descriptor, file.name))
+        return true;
+    file.name.clear();
+    return false;
+}
+
+// A stream of its own, so closing it leaves the descriptor and its lock.
+std::FILE* open_stream(int descriptor) {
+    const int copy = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
+    std::FILE* stream = copy < 0 ? nullptr : ::fdopen(copy, "wb");
+    if (stream == nullptr && copy >= 0)
+        ::close(copy);
+    return stream;
+}
+
+std::string random_name(const std::string& prefix, std::mt19937_64& dice) {
+    std::string name = prefix;
+    for (std::size_t i = 0; i < TemporaryFile::random_length; ++i)
+        name += TemporaryFile::random_characters[dice() % TemporaryFile::random_characters.size()];
+    return name;
 }
 
 } // namespace
 
-std::FILE* PosixFileSteps::open(std::string& pattern, mode_t mode) {
-    const int descriptor = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (descriptor < 0)
-        return nullptr;
-    std::FILE* file = ::fchmod(descriptor, mode) == 0 ? ::fdopen(descriptor, "wb") : nullptr;
-    if (file == nullptr) {
-        ::close(descriptor);
-        ::unlink(pattern.c_str());
-    }
-    return file;
+bool PosixFileSteps::writable(const std::filesystem::path& path) {
+    // Asked for the effective user, as opening the file would be; a missing file is made anew.
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT;
+}
+
+bool PosixFileSteps::open(TemporaryFile& file, const std::filesystem::path& path, mode_t mode) {
+    // Any refusal of the unnamed way falls back to the named one: EISDIR from an
+    // old kernel, EOPNOTSUPP from a file system without it, and real failures,
+    // which the named way meets again.
+    file.descriptor = m_naming == Naming::late ? open_unnamed(directory_of(path), mode) : -1;
+    if (file.descriptor < 0)
+        file.descriptor = open_named(file.name, path);
+    if (file.descriptor < 0)
+        return false;
+    // The unnamed way's mode was cut by the umask, mkostemp's is 0600.
+    if (lock(file) && ::fchmod(file.descriptor, mode) == 0)
+        file.stream = open_stream(file.descriptor);
+    if (file.stream != nullptr)
+        return true;
+    if (!file.name.empty())
+        ::unlink(file.name.c_str());
+    file.name.clear();
+    ::close(file.descriptor);
+    file.descriptor = -1;
+    return false;
 }
 
 bool PosixFileSteps::write(std::FILE* file, std::string_view bytes) {
@@ -44,11 +99,37 @@ bool PosixFileSteps::sync(std::FILE* file) { return ::fsync(::fileno(file)) == 0
 
 bool PosixFileSteps::close(std::FILE* file) { return std::fclose(file) == 0; }
 
+bool PosixFileSteps::link(TemporaryFile& file, const std::filesystem::path& path) {
+    if (!file.name.empty())
+        return true;
+    const std::string from = descriptor_link(file.descriptor);
+    const std::string prefix = temporary_prefix(path);
+    // Unguessable names are not needed: a name taken only means another try.
+    std::mt19937_64 dice(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^
+                         static_cast<std::uint64_t>(::getpid()) << 40);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = random_name(prefix, dice);
+        if (::linkat(AT_FDCWD, from.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            file.name = std::move(name);
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
 bool PosixFileSteps::rename(const std::filesystem::path& from, const std::filesystem::path& to) {
-    if (std::rename(from.c_str(), to.c_str()) != 0)
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool PosixFileSteps::sync_directory(const std::filesystem::path& directory) {
+    const int descriptor = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
         return false;
-    sync_directory(to);
-    return true;
+    const bool synced = ::fsync(descriptor) == 0;
+    ::close(descriptor);
+    return synced;
 }
 
 void PosixFileSteps::remove(const std::filesystem::path& path) { ::unlink(path.c_str()); }

@@ -44,6 +44,8 @@ std::filesystem::path WordFile::path() const { return m_directory.path() / "pala
 
 bool WordFile::missing() const { return m_files.missing(path()); }
 
+void WordFile::remove_leftovers() { m_files.remove_leftovers(path()); }
+
 bool WordFile::create() {
     std::string bytes;
     for (const auto word : builtin_words)

@@ -24,6 +24,8 @@ public:
 
     std::filesystem::path path() const;
     bool missing() const;
+    // Removes the temporary files a game killed while writing the file left.
+    void remove_leftovers();
     // Writes the 56 built-in words. False when the file could not be written.
     bool create();
     // One line of the file, each equally likely; a missing or unreadable file draws

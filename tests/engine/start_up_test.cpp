@@ -24,6 +24,7 @@ TEST_P(StartUp, FirstRunWritesOnlyWhatIsMissing)
     GameHarness h;
     h.score_table.open_for_viewing();
     h.files.files.clear();
+    h.files.leftovers_removed.clear();
     if (c.words)
         h.file("palabras.txt") = c.words;
     if (c.scores)
@@ -34,6 +35,7 @@ TEST_P(StartUp, FirstRunWritesOnlyWhatIsMissing)
     EXPECT_EQ(words.size(), c.words ? std::strlen(c.words) : 456u);
     EXPECT_EQ(words.substr(0, 14), c.words ? c.words : "Calle\r\nCoChE\r\n");
     EXPECT_EQ(h.file("puntuaciones.txt"), c.scores_after);
+    EXPECT_EQ(h.files.leftovers_removed, (std::vector<std::filesystem::path>{h.core.words.path(), h.core.scores.path()}));
     EXPECT_TRUE(h.prompts.messages.empty());
     EXPECT_FALSE(h.score_table.viewing_only);
     EXPECT_EQ(h.state().current_player, 2);

@@ -14,14 +14,17 @@
 namespace {
 
 using Step = FailingSteps::Step;
+using Naming = PosixFileSteps::Naming;
 
 const std::string old_words = "Feo\r\nMoTo\r\n";
 const std::string old_scores = "Ana\r\n9000\r\nLuis\r\n4000\r\nEva\r\n2000\r\n";
 
 // The game's files on a real disk, written through steps a test can make fail.
 struct DiskGame {
+    explicit DiskGame(Naming naming) : steps{Step::none, naming} {}
+
     TemporaryDirectory dir;
-    FailingSteps steps{Step::none};
+    FailingSteps steps;
     DiskFileSystem files{steps};
     ScriptedRandom random;
     ScriptedPrompts prompts;
@@ -64,23 +67,45 @@ const std::vector<Write> writes = {
      [](DiskGame& g) { EXPECT_EQ(g.dir.read("palabras.txt"), old_words + "Nueva\r\n"); }},
 };
 
+struct FailingStep {
+    const char* name;
+    Step step;
+    bool replaced; // the new bytes are in place when the step fails
+};
+
+// A failed directory sync comes after the rename: the file holds the whole new
+// bytes, yet the user hears of it, as they might not survive a power cut.
+// Mended: a failed directory sync went unnoticed.
+const FailingStep failing_steps[] = {
+    {"Writable", Step::writable, false}, {"Open", Step::open, false},   {"Write", Step::write, false},
+    {"Flush", Step::flush, false},       {"Sync", Step::sync, false},   {"Close", Step::close, false},
+    {"Link", Step::link, false},         {"Rename", Step::rename, false}, {"SyncDirectory", Step::sync_directory, true}};
+
 struct FaultCase {
     std::string name;
     Write write;
-    Step step;
+    FailingStep step;
+    Naming naming;
 };
 
 std::vector<FaultCase> every_write_at_every_step()
 {
-    const std::pair<const char*, Step> steps[] = {{"Open", Step::open},   {"Write", Step::write},
-                                                  {"Flush", Step::flush}, {"Sync", Step::sync},
-                                                  {"Close", Step::close}, {"Rename", Step::rename}};
+    const std::pair<const char*, Naming> namings[] = {{"", Naming::late}, {"NamedAtOnce", Naming::at_once}};
     std::vector<FaultCase> cases;
-    for (const Write& write : writes) {
-        for (const auto& [step_name, step] : steps)
-            cases.push_back({std::string{write.name} + "Failing" + step_name, write, step});
+    for (const auto& [naming_name, naming] : namings) {
+        for (const Write& write : writes) {
+            for (const FailingStep& step : failing_steps)
+                cases.push_back({std::string{write.name} + "Failing" + step.name + naming_name, write, step, naming});
+        }
     }
     return cases;
+}
+
+std::vector<std::string> hidden_names(const TemporaryDirectory& dir)
+{
+    std::vector<std::string> names = dir.entries();
+    std::erase_if(names, [](const std::string& name) { return !name.starts_with('.'); });
+    return names;
 }
 
 class WriteFault : public testing::TestWithParam<FaultCase> {};
@@ -88,7 +113,7 @@ class WriteFault : public testing::TestWithParam<FaultCase> {};
 TEST_P(WriteFault, KeepsTheOldFileSaysErrorAndTheRetrySucceeds)
 {
     const FaultCase& c = GetParam();
-    DiskGame g;
+    DiskGame g{c.naming};
     if (c.write.files_before) {
         g.dir.write("palabras.txt", old_words);
         g.dir.write("puntuaciones.txt", old_scores);
@@ -96,24 +121,32 @@ TEST_P(WriteFault, KeepsTheOldFileSaysErrorAndTheRetrySucceeds)
     const std::vector<std::string> names_before = g.dir.entries();
     c.write.prepare(g);
 
-    g.steps.failing = c.step;
+    g.steps.failing = c.step.step;
     c.write.act(g);
     ASSERT_EQ(g.prompts.messages.size(), 1u);
     EXPECT_EQ(g.prompts.messages[0].text, c.write.error);
     EXPECT_EQ(g.prompts.messages[0].title, U"Error");
     EXPECT_EQ(g.prompts.messages[0].style, MessageStyle::critical);
-    EXPECT_EQ(g.dir.entries(), names_before); // no temporary file left behind
+    EXPECT_EQ(hidden_names(g.dir), std::vector<std::string>{}); // no temporary file left behind
     EXPECT_EQ(g.score_table.cells()[0], c.write.name == std::string{"SavedTable"} ? U"Sol" : U"Quiro");
     EXPECT_EQ(g.dialog.text(), c.write.name == std::string{"AddedWord"} ? U"Nueva" : U"");
-    if (c.write.files_before) {
-        EXPECT_EQ(g.dir.read("palabras.txt"), old_words);
-        EXPECT_EQ(g.dir.read("puntuaciones.txt"), old_scores);
+    if (c.step.replaced) {
+        c.write.check_done(g);
+    } else {
+        EXPECT_EQ(g.dir.entries(), names_before);
+        if (c.write.files_before) {
+            EXPECT_EQ(g.dir.read("palabras.txt"), old_words);
+            EXPECT_EQ(g.dir.read("puntuaciones.txt"), old_scores);
+        }
     }
 
+    // After a failed directory sync the retry writes the same again; an added word
+    // is added once more.
     g.steps.failing = Step::none;
     c.write.act(g);
     EXPECT_EQ(g.prompts.messages.size(), 1u);
-    c.write.check_done(g);
+    if (!c.step.replaced)
+        c.write.check_done(g);
 }
 
 INSTANTIATE_TEST_SUITE_P(Disk, WriteFault, testing::ValuesIn(every_write_at_every_step()), CaseName{});

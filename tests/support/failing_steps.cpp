@@ -1,11 +1,14 @@
 #include "failing_steps.h"
 
-std::FILE* FailingSteps::open(std::string& pattern, mode_t mode) {
-    if (failing == Step::open)
-        return nullptr;
-    std::FILE* file = PosixFileSteps::open(pattern, mode);
-    temporary = pattern;
-    return file;
+bool FailingSteps::writable(const std::filesystem::path& path) {
+    return failing != Step::writable && PosixFileSteps::writable(path);
+}
+
+bool FailingSteps::open(TemporaryFile& file, const std::filesystem::path& path, mode_t mode) {
+    if (failing == Step::open || !PosixFileSteps::open(file, path, mode))
+        return false;
+    temporary = file.name;
+    return true;
 }
 
 bool FailingSteps::write(std::FILE* file, std::string_view bytes) {
@@ -23,6 +26,17 @@ bool FailingSteps::sync(std::FILE* file) { return PosixFileSteps::sync(file) && 
 
 bool FailingSteps::close(std::FILE* file) { return PosixFileSteps::close(file) && failing != Step::close; }
 
+bool FailingSteps::link(TemporaryFile& file, const std::filesystem::path& path) {
+    if (failing == Step::link || !PosixFileSteps::link(file, path))
+        return false;
+    temporary = file.name;
+    return true;
+}
+
 bool FailingSteps::rename(const std::filesystem::path& from, const std::filesystem::path& to) {
     return failing != Step::rename && PosixFileSteps::rename(from, to);
+}
+
+bool FailingSteps::sync_directory(const std::filesystem::path& directory) {
+    return PosixFileSteps::sync_directory(directory) && failing != Step::sync_directory;
 }
