@@ -40,64 +40,40 @@ logs=${2:+$(realpath "$2")}
 here=$(dirname "$(realpath "$0")")
 probe=$here/accessibility_probe.py
 app_name=CuErDaLoKKK
-
-work=$(mktemp -d)
-xvfb_pid=
-session_pid=
-focus_pid=
-game_pid=
-cleanup() {
-  for pid in "$game_pid" "$focus_pid" "$xvfb_pid"; do
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
-  done
+source "$here/x_session.sh"
+key_delay=100
+session_pid= focus_pid=
+extra_cleanup() {
+  if [ -n "$focus_pid" ]; then kill "$focus_pid" 2>/dev/null || true; fi
   # unshare holds SIGTERM back; its end by SIGKILL ends all in its namespace.
   if [ -n "$session_pid" ]; then kill -KILL "$session_pid" 2>/dev/null || true; fi
-  wait 2>/dev/null || true
-  if [ -n "$logs" ]; then
-    cp "$work/orca.log" "$logs/orca-debug.log" 2>/dev/null || true
-    cp "$work/focus.log" "$logs/focus.log" 2>/dev/null || true
-  fi
-  rm -rf "$work"
+  if [ -n "$logs" ]; then cp "$work/orca.log" "$work/focus.log" "$logs/" 2>/dev/null || true; fi
 }
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-checks=0
-failures=0
+checks=0 failures=0
 check() { # passed (0 or 1), what, why it failed
   checks=$((checks + 1))
-  if [ "$1" = 1 ]; then
-    echo "ok: $2"
-  else
-    echo "FAIL: $2: $3"
-    failures=$((failures + 1))
-  fi
+  if [ "$1" = 1 ]; then echo "ok: $2"; else echo "FAIL: $2: $3"; failures=$((failures + 1)); fi
 }
-
-# An X server on a display nobody uses; it says which once it is ready.
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t 20 display_number <"$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$display_number"
-setxkbmap es
 
 # Nothing of the user's own desktop is read or written.
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
 export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/session-bus"
-export LSAN_OPTIONS="suppressions=$here/lsan.supp"
-unset QT_SCALE_FACTOR AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 DBUS_SESSION_BUS_ADDRESS="unix:path=$work/session-bus"
+unset AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY
 
 echo "Orca starts"
-# Orca's settings: no speech server (what it says is only logged), no echo of
-# the keys (all that is spoken comes from the program), no braille, no sounds.
+# In a PID namespace of its own, so all the session starts ends with it. Root
+# needs no user namespace for it, which chroots and many containers refuse.
 orca_log=$work/orca.log
-unshare --map-current-user --pid --fork --mount-proc --kill-child \
-  "$here/accessibility_session.sh" "$work" "$here/orca" >"$work/session.log" 2>&1 &
+namespace=(unshare --pid --fork --mount-proc --kill-child)
+[ "$(id -u)" -eq 0 ] || namespace=(unshare --map-current-user "${namespace[@]:1}")
+if ! "${namespace[@]}" true 2>"$work/unshare.log"; then
+  echo "skip: no PID namespace of our own here: $(cat "$work/unshare.log")"
+  exit 77
+fi
+"${namespace[@]}" "$here/accessibility_session.sh" "$work" "$here/orca" >"$work/session.log" 2>&1 &
 session_pid=$!
 for _ in $(seq 100); do
   grep -qs "SPEECH OUTPUT: 'Screen reader on.'" "$orca_log" && break
@@ -116,27 +92,6 @@ for _ in $(seq 50); do
   sleep 0.2
 done
 grep -qs '^listening$' "$work/focus.log" || fail "focus changes cannot be followed: $(cat "$work/focus.log")"
-
-# The id of the visible window whose title matches, once it is there.
-window() {
-  timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1 || fail "no window \"$1\""
-}
-
-gone() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "window \"$1\" still open"
-}
-
-# Keys pressed in the window, 100 ms apart; without a window manager, focus is
-# given by hand, and only when it moves, since Orca speaks a window that gets it.
-press() {
-  local target=$1; shift
-  [ "$(xdotool getwindowfocus)" = "$target" ] || timeout 10 xdotool windowfocus --sync "$target"
-  xdotool key --delay 100 "$@"
-}
 
 # Until Orca has written nothing for a second, at most 10 s.
 settle() {
@@ -185,12 +140,8 @@ step() {
 }
 
 echo "The program starts on a one-word file"
-mkdir "$work/game"
-cd "$work/game"
-printf '%s\r\n' "$word" >palabras.txt
-"$program" >"$work/game.log" 2>&1 &
-game_pid=$!
-main=$(window '^CuErDaLoKKK V1\.0$')
+printf '%s\r\n' "$word" >"$work/game/palabras.txt"
+start_game
 xdotool windowfocus --sync "$main"
 settle
 
@@ -239,16 +190,7 @@ check "$([ -z "$dead_gains" ] && echo 1 || echo 0)" \
 [ -z "$dead_losses" ] || echo "note: gone when they lost the focus: $dead_losses"
 
 echo "Ctrl+Q ends the program"
-press "$main" ctrl+q
-for _ in $(seq 50); do
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$game_pid" 2>/dev/null && fail "Ctrl+Q did not end the program"
-status=0
-wait "$game_pid" || status=$?
-game_pid=
-[ "$status" = 0 ] || { cat "$work/game.log" >&2; fail "the program ended with status $status"; }
+quit_game
 
 if [ "$failures" -gt 0 ]; then
   echo "FAIL: $failures of $checks checks"

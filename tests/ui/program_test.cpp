@@ -77,99 +77,50 @@ private Q_SLOTS:
         QCOMPARE(test.file("puntuaciones.txt"), "N\xfa\xf1" "ez\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n");
     }
 
-    // Another window opened mid-game leaves the game as it was; typing in the
-    // add-words dialog adds nothing to it.
-    void commands_leave_the_game_going_data()
+    // Typed into the add-words dialog, letters add nothing to the game going on.
+    void add_words_dialog_leaves_the_game_alone()
     {
-        QTest::addColumn<Command>("command");
-        QTest::newRow("Ver puntuaciones máximas...") << Command::high_scores;
-        QTest::newRow("Introducir palabras nuevas") << Command::add_words;
-        QTest::newRow("Acerca de...") << Command::about;
-        QTest::newRow("1 Jugador starts afresh") << Command::one_player;
-    }
-    void commands_leave_the_game_going()
-    {
-        QFETCH(Command, command);
         TestProgram test;
         QVERIFY(test.start("Feo\r\n"));
         MainWindow& window = test.program.main_window();
-        QListWidget* right = list(window, "rightLetters");
-        QTest::keyClick(right, Qt::Key_F2);
-        type(right, QStringLiteral("x"));
-        window.action(command).trigger();
-        if (AddWordsDialog* dialog = test.program.add_words_dialog()) {
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
-            auto* word = dialog->findChild<QLineEdit*>(QStringLiteral("wordEdit"));
-            type(word, QStringLiteral("fex"));
-            QInputMethodEvent composed;
-            composed.setCommitString(QStringLiteral("ó"));
-            QApplication::sendEvent(word, &composed);
-            QCOMPARE(word->text(), QStringLiteral("fexó"));
-            QCOMPARE(right->count() + list(window, "wrongLetters")->count(), 1);
+        QTest::keyClick(list(window, "rightLetters"), Qt::Key_F2);
+        window.action(Command::add_words).trigger();
+        QVERIFY(QTest::qWaitForWindowActive(test.program.add_words_dialog()));
+        auto* word = test.program.add_words_dialog()->findChild<QLineEdit*>(QStringLiteral("wordEdit"));
+        type(word, QStringLiteral("fex"));
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("ó"));
+        QApplication::sendEvent(word, &composed);
+        QCOMPARE(word->text(), QStringLiteral("fexó"));
+        QVERIFY(test.program.game().board().right_letters.empty() && test.program.game().state().guessing_on);
+    }
+
+    // Qt's own buttons read in Spanish; texts are plain, and typed accents come back composed.
+    void boxes()
+    {
+        DialogPrompts prompts;
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box && box->icon() == QMessageBox::Critical && box->buttons().size() == 1);
+            QCOMPARE(box->windowTitle(), QStringLiteral("PeRdEdOr"));
+            QCOMPARE(box->buttons().front()->text(), QStringLiteral("Aceptar"));
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            QCOMPARE(box->text(), QStringLiteral("Has perdido...\nLa palabra era: <b>x</b>"));
+            box->buttons().front()->click();
+        });
+        prompts.message(U"Has perdido...\r\nLa palabra era: <b>x</b>", U"PeRdEdOr", MessageStyle::critical);
+        for (bool ok : {true, false}) {
+            QTimer::singleShot(0, [ok] {
+                auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                QCOMPARE(box->windowTitle(), QStringLiteral("Record"));
+                QCOMPARE(box->labelText(), QStringLiteral("Introduce tu nombre"));
+                QCOMPARE(box->cancelButtonText(), QStringLiteral("Cancelar"));
+                box->setTextValue(QStringLiteral("Nu\u0301n\u0303ez"));
+                ok ? box->accept() : box->reject();
+            });
+            QCOMPARE(prompts.input(U"Introduce tu nombre", U"Record", U""), ok ? U"Núñez" : U"");
         }
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        right->setFocus();
-        type(right, QStringLiteral("e"));
-        QVERIFY(test.program.game().state().guessing_on);
-        QCOMPARE(right->count(), 1);
-        QCOMPARE(list(window, "wrongLetters")->count(), command == Command::one_player ? 0 : 1);
-    }
-
-    void message_box_data()
-    {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<int>("icon");
-        QTest::newRow("16, critical") << int(MessageStyle::critical) << int(QMessageBox::Critical);
-        QTest::newRow("64, information") << int(MessageStyle::information) << int(QMessageBox::Information);
-    }
-    void message_box()
-    {
-        QFETCH(int, style);
-        QFETCH(int, icon);
-        QMessageBox* seen = nullptr;
-        QString text;
-        QTimer::singleShot(0, [&] {
-            seen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(seen);
-            text = seen->text();
-            QCOMPARE(seen->windowTitle(), QStringLiteral("PeRdEdOr"));
-            QCOMPARE(int(seen->icon()), icon);
-            QCOMPARE(seen->buttons().size(), 1);
-            QCOMPARE(seen->buttons().front()->text(), QStringLiteral("Aceptar")); // Qt's own texts in Spanish
-            QCOMPARE(seen->textFormat(), Qt::PlainText); // a typed word never becomes markup
-            seen->button(QMessageBox::Ok)->click();
-        });
-        DialogPrompts prompts;
-        prompts.message(U"Has perdido...\r\nLa palabra era: <b>x</b>", U"PeRdEdOr", MessageStyle(style));
-        QVERIFY(seen);
-        QCOMPARE(text, QStringLiteral("Has perdido...\nLa palabra era: <b>x</b>"));
-    }
-
-    void input_box_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QString>("answer");
-        QTest::newRow("decomposed accents come back composed") << "Nu\u0301n\u0303ez" << true << "Núñez";
-        QTest::newRow("Cancel gives the empty text") << "Núñez" << false << "";
-    }
-    void input_box()
-    {
-        QFETCH(QString, typed);
-        QFETCH(bool, ok);
-        QFETCH(QString, answer);
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            QCOMPARE(box->windowTitle(), QStringLiteral("Record"));
-            QCOMPARE(box->labelText(), QStringLiteral("Introduce tu nombre"));
-            QCOMPARE(box->cancelButtonText(), QStringLiteral("Cancelar"));
-            box->setTextValue(typed);
-            ok ? box->accept() : box->reject();
-        });
-        DialogPrompts prompts;
-        QCOMPARE(QString::fromStdU32String(prompts.input(U"Introduce tu nombre", U"Record", U"")), answer);
     }
 
     void new_game_request_waits_for_the_handler()
