@@ -75,6 +75,7 @@ if ! "${namespace[@]}" true 2>"$work/unshare.log"; then
 fi
 "${namespace[@]}" "$here/accessibility_session.sh" "$work" "$here/orca" >"$work/session.log" 2>&1 &
 session_pid=$!
+disown "$session_pid" # ended by SIGKILL at the end, which is no news
 for _ in $(seq 100); do
   grep -qs "SPEECH OUTPUT: 'Screen reader on.'" "$orca_log" && break
   kill -0 "$session_pid" 2>/dev/null || break
