@@ -56,6 +56,9 @@ as_user=(env) user_files=(true)
 if [ "$(id -u)" -eq 0 ]; then
   as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
   user_files=(chown -R 65534:65534)
+  # A copy that user can reach: the build may lie under root's own home.
+  install -m 755 "$tool" "$work/tool"
+  tool=$work/tool
 fi
 if ! why=$("${as_user[@]}" test -x "$tool" 2>&1); then
   skip "read-only: no user who is not root can run the tool here (${why:-not executable for uid 65534})"

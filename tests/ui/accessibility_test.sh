@@ -45,9 +45,8 @@ key_delay=100
 session_pid= focus_pid=
 extra_cleanup() {
   if [ -n "$focus_pid" ]; then kill "$focus_pid" 2>/dev/null || true; fi
-  # unshare holds SIGTERM back; its end by SIGKILL ends all in its namespace,
-  # as the same signal to its process group ends the session without one.
-  if [ -n "$session_pid" ]; then kill -KILL -- "$session_pid" "-$session_pid" 2>/dev/null || true; fi
+  # unshare holds SIGTERM back; its end by SIGKILL ends all in its namespace.
+  if [ -n "$session_pid" ]; then kill -KILL "$session_pid" 2>/dev/null || true; fi
   if [ -n "$logs" ]; then cp "$work/orca.log" "$work/focus.log" "$logs/" 2>/dev/null || true; fi
 }
 checks=0 failures=0
@@ -65,14 +64,18 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 DBUS_SESSION_BUS_ADDRESS="unix:path=$w
 unset AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY
 
 echo "Orca starts"
-# In a PID namespace of its own, so all the session starts ends with it: Orca
-# then also sees no other Orca of the user. Root needs no user namespace, which
-# chroots and many containers refuse. Where no mount namespace can be made for
-# its /proc (a chroot), in a process group of its own instead.
+# In a PID namespace of its own, with a /proc of its own, so all the session
+# starts ends with it and Orca sees no other Orca of the user. Root needs no user
+# namespace, which chroots and many containers refuse; in a chroot, whose / is no
+# mount point, only the new /proc is made private.
 orca_log=$work/orca.log
 session=(unshare --pid --fork --kill-child --mount-proc)
 [ "$(id -u)" -eq 0 ] || session+=(--map-current-user)
-"${session[@]}" true 2>/dev/null || session=(setsid)
+"${session[@]}" true 2>/dev/null || session+=(--propagation unchanged)
+if ! "${session[@]}" true 2>"$work/unshare.log"; then
+  echo "skip: no PID namespace with a /proc of its own here: $(cat "$work/unshare.log")"
+  exit 77
+fi
 "${session[@]}" "$here/accessibility_session.sh" "$work" "$here/orca" >"$work/session.log" 2>&1 &
 session_pid=$!
 disown "$session_pid" # ended by SIGKILL at the end, which is no news
