@@ -26,10 +26,9 @@ public:
 class RecordingScoreView final : public ScoreTableView {
 public:
     ScoreCells shown;
-    bool open = false;
     void show_cells(const ScoreCells& cells) override { shown = cells; }
-    void show() override { open = true; }
-    void close() override { open = false; }
+    void show() override {}
+    void close() override {}
 };
 
 class RecordingBoardView final : public BoardView {
