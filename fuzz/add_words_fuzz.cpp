@@ -9,21 +9,14 @@
 #include "cp1252.h"
 #include "line_reader.h"
 #include "memory_file_system.h"
-#include "prompts.h"
-#include "random_source.h"
+#include "scripted_prompts.h"
+#include "scripted_random.h"
 #include "silent_views.h"
 #include "text_format.h"
 #include "word_file.h"
 
 namespace {
 
-struct Zero final : RandomSource {
-    double next() override { return 0; }
-};
-struct Silent final : Prompts {
-    void message(std::u32string_view, std::u32string_view, MessageStyle) override {}
-    std::u32string input(std::u32string_view, std::u32string_view, std::u32string_view) override { return {}; }
-};
 class Input {
 public:
     Input(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
@@ -58,11 +51,9 @@ bool grew_by_one_line(const std::string& before, const std::string& after)
     const std::string end = format.line_break == '\r' ? "\r\n" : "\n";
     std::string added = after.substr(before.size());
     const bool unterminated = !before.empty() && before.back() != format.line_break && !before.ends_with("\r\n");
-    if (unterminated) {
-        if (!added.starts_with(end))
-            return false;
-        added.erase(0, end.size());
-    }
+    if (unterminated && !added.starts_with(end))
+        return false;
+    added.erase(0, unterminated ? end.size() : 0);
     if (!added.ends_with(end))
         return false;
     const std::string_view word{added.data(), added.size() - end.size()};
@@ -77,10 +68,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Input input{data, size};
     MemoryFileSystem files;
     FixedDirectory directory;
-    Zero zero;
-    Silent prompts;
+    ScriptedRandom random;
+    ScriptedPrompts prompts;
     SilentViews view;
-    WordFile words{files, directory, zero};
+    WordFile words{files, directory, random};
     std::string file;
     for (std::uint8_t n = input.byte() % 16; n > 0; --n)
         file += static_cast<char>(input.byte());

@@ -4,21 +4,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "line_reader.h"
 #include "memory_file_system.h"
-#include "random_source.h"
-#include "text_format.h"
+#include "scripted_random.h"
 #include "word_file.h"
-
-namespace {
-struct Fixed final : RandomSource {
-    double value = 0;
-    double next() override { return value; }
-};
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -26,9 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     std::uint64_t bits;
     std::memcpy(&bits, data, 8);
-    Fixed random;
-    random.value = static_cast<double>(bits >> 11) / static_cast<double>(1ULL << 53); // [0, 1)
-
+    ScriptedRandom random;
+    random.then = static_cast<double>(bits >> 11) / static_cast<double>(1ULL << 53); // [0, 1)
     MemoryFileSystem files;
     FixedDirectory directory;
     WordFile words{files, directory, random};
@@ -39,16 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool any_word = false;
     const TextFormat format = text_format_of(bytes);
     LineReader reader{bytes, format};
-    std::string_view line;
-    while (reader.next(line)) {
+    for (std::string_view line; reader.next(line); any_word = any_word || !line.empty())
         lines.push_back(decode_text(line, format));
-        any_word = any_word || !line.empty();
-    }
 
     const DrawnWord drawn = words.draw();
-    if (drawn.word_count != static_cast<std::int64_t>(lines.size()) || drawn.file_has_words != any_word)
-        std::abort();
-    if (lines.empty() ? !drawn.word.empty() : std::find(lines.begin(), lines.end(), drawn.word) == lines.end())
+    if (drawn.word_count != static_cast<std::int64_t>(lines.size()) || drawn.file_has_words != any_word ||
+        (lines.empty() ? !drawn.word.empty() : std::find(lines.begin(), lines.end(), drawn.word) == lines.end()))
         std::abort();
     return 0;
 }

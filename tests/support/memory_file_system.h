@@ -11,13 +11,23 @@
 class MemoryFileSystem final : public FileSystem {
 public:
     std::map<std::filesystem::path, std::string> files;
-    bool writes_fail = false;
     // The paths whose leftovers were asked to be removed; there are never any.
     std::vector<std::filesystem::path> leftovers_removed;
 
-    Read read(const std::filesystem::path& path, std::string& bytes) override;
+    Read read(const std::filesystem::path& path, std::string& bytes) override
+    {
+        const auto found = files.find(path);
+        if (found == files.end())
+            return Read::missing;
+        bytes = found->second;
+        return Read::ok;
+    }
     bool missing(const std::filesystem::path& path) override { return !files.contains(path); }
-    bool replace(const std::filesystem::path& path, std::string_view bytes) override;
+    bool replace(const std::filesystem::path& path, std::string_view bytes) override
+    {
+        files[path] = std::string{bytes};
+        return true;
+    }
     void remove_leftovers(const std::filesystem::path& path) override { leftovers_removed.push_back(path); }
 };
 

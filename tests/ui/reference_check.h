@@ -5,12 +5,14 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QTest>
 
-// A window compared with its reviewed reference in tests/ui/reference: every
-// control's place, font, caption and spoken name as a text, the same at every
-// screen scale, and at scale 1 the picture itself, pixel for pixel. With
+// A window compared with its reviewed reference in tests/ui/reference: its
+// title, size, kind and focus, its menus, and every control's place, font,
+// caption and spoken name as a text, the same at every screen scale, and at scale 1 the picture itself, pixel for pixel. With
 // CUERDALOKKK_UPDATE_REFERENCES set the references are written anew instead,
 // to be looked at before they are committed. `changing` are controls that
 // change by themselves (the clock), left out of both.
@@ -25,9 +27,25 @@ inline QString control_text(const QWidget* widget)
     return {};
 }
 
+inline void list_menus(const QList<QAction*>& actions, const QString& indent, QStringList& rows)
+{
+    for (QAction* action : actions) {
+        rows << indent + action->text() + u' ' + action->shortcut().toString(QKeySequence::PortableText);
+        if (action->menu())
+            list_menus(action->menu()->actions(), indent + QStringLiteral("  "), rows);
+    }
+}
+
 inline QString layout_of(const QWidget& window, const QList<QWidget*>& changing)
 {
-    QStringList rows;
+    const QWidget* focus = QApplication::focusWidget();
+    QStringList rows{QStringLiteral("window \"%1\" %2x%3%4 flags %5 focus %6")
+                         .arg(window.windowTitle()).arg(window.width()).arg(window.height())
+                         .arg(window.minimumSize() == window.maximumSize() ? QStringLiteral(" fixed") : QString())
+                         .arg(int(window.windowFlags()), 0, 16)
+                         .arg(focus && focus->window() == &window ? focus->objectName() : QStringLiteral("-"))};
+    if (const auto* menus = window.findChild<QMenuBar*>())
+        list_menus(menus->actions(), QStringLiteral("menu "), rows);
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         if (widget->isWindow() || widget->objectName().isEmpty() || widget->objectName().startsWith(u"qt_"))
             continue;

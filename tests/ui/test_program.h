@@ -2,7 +2,7 @@
 #include <QTest>
 #include <string>
 
-#include "fixed_random.h"
+#include "scripted_random.h"
 #include "memory_file_system.h"
 #include "program.h"
 #include "scripted_prompts.h"
@@ -11,7 +11,7 @@
 struct TestProgram {
     MemoryFileSystem files;
     FixedDirectory directory;
-    FixedRandom random;
+    ScriptedRandom random;
     ScriptedPrompts prompts;
     Program program{{files, directory, random, prompts}};
 
