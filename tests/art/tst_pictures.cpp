@@ -67,7 +67,12 @@ class PicturesTest : public QObject {
     file.open(QIODevice::ReadWrite);
     QVERIFY(art::write_windows_icon(file, images));
     file.seek(0);
-    QCOMPARE(QImageReader(&file, "ico").imageCount(), 3);
+    QImageReader ico(&file, "ico");
+    QCOMPARE(ico.imageCount(), 3);
+    for (const int side : {16, 48, 256}) {
+      QCOMPARE(ico.read().size(), QSize(side, side));
+      ico.jumpToNextImage();
+    }
   }
 };
 
