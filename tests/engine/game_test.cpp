@@ -50,11 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
                  U"Palabra nueva de 3 letras. | Acierto: f. | f ya está probada. | Fallo: x. Quedan 8 intentos. | "
                  U"x ya está probada. | x ya está probada. | "},
         // Mended: characters nobody can type stand revealed, so the word can be won.
-        Scenario{"NonLettersStandRevealedAndChangeNothing", {U"Ola 2ü"}, {}, U"<F2>5 ü\r\b\x1b\x06",
+        Scenario{"NonLettersStandRevealedAndChangeNothing", {U"Ola 2ü"}, {}, U"<F2>5 ü\r\b\x1b\x06\x1a",
                  U"[    2ü] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  |  | score 0", U"",
                  U"Palabra nueva de 6 letras. | 5 no es una letra. | espacio no es una letra. | ü no es una letra. | "
                  U"Intro no es una letra. | Retroceso no es una letra. | Escape no es una letra. | "
-                 U"Control+F no es una letra. | "},
+                 U"Control+F no es una letra. | Control+Z no es una letra. | "},
         Scenario{"NinthMissLosesTheWord", {U"Feo"}, {}, U"<F2>" + nine_misses + U"lfeo",
                  U"[   ] right  wrong abcdghijk pieces 9 | Aciertos: 0 | Fallos: 9 |  | - | score 0 | over",
                  U"[PeRdEdOr] Has perdido...\r\nLa palabra era: Feo ",
