@@ -8,6 +8,7 @@
 #include "disk_file_system.h"
 #include "failing_steps.h"
 #include "temporary_directory.h"
+#include "temporary_file.h"
 
 namespace {
 
@@ -32,7 +33,9 @@ TEST(DiskFileSystem, ReplaceKeepsThePermissionsAndLeavesOnlyTheFile)
         EXPECT_TRUE(DiskFileSystem{steps}.replace(file, "newer\r\n"));
         EXPECT_EQ(dir.read("puntuaciones.txt"), "newer\r\n");
         EXPECT_EQ(permission_bits(), 0666u);
+        // Named as a leftover the next start-up would know, had the save been killed.
         EXPECT_EQ(std::filesystem::path(steps.temporary).parent_path(), dir.path());
+        EXPECT_TRUE(is_temporary_name(file, std::filesystem::path(steps.temporary).filename().string()));
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"puntuaciones.txt"});
     }
     std::string bytes;
