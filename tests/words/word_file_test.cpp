@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "disk_file_system.h"
+#include "random_source.h"
 #include "scripted_random.h"
 #include "temporary_directory.h"
 #include "word_file.h"
@@ -81,6 +82,16 @@ TEST_F(WordFileTest, AppendAddsTheWordAsTheFileWouldReadIt)
         put(a.before);
         EXPECT_EQ(words.append(a.word), a.after != a.before ? WordFile::Append::added : WordFile::Append::refused);
         EXPECT_EQ(dir.read("palabras.txt"), a.after);
+    }
+}
+
+// A value of 1 or more would draw past the last line.
+TEST(ClockRandomSource, DrawsBelowOne)
+{
+    ClockRandomSource clock;
+    for (int i = 0; i < 1000; ++i) {
+        const double r = clock.next();
+        ASSERT_TRUE(r >= 0.0 && r < 1.0) << r;
     }
 }
 
