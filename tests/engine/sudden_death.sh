@@ -2,9 +2,10 @@
 # Kills a loop of table saves at random moments: the score file must always hold
 # the whole old table or the whole new one, never a mix or an empty file. A kill
 # may leave a temporary file only in the moment between naming it and renaming it:
-# about 20 us of a save that takes about 1 ms on a fast disk, so 1 to 2 % of kills
-# here, fewer on a slower disk; at most 3 % pass. The next start of the game
-# removes those.
+# about 20 us of a save that takes about 1 ms on a fast disk, so 1 to 3 % of kills
+# here, more when other tests keep the processors busy and the saver waits its
+# turn in that moment, fewer on a slower disk; at most 5 % pass (before the late
+# naming: 43 %). The next start of the game removes those.
 set -euo pipefail
 tool=$1
 kills=${2:-200}
@@ -39,5 +40,5 @@ table=$(cat "$dir/game/puntuaciones.txt")
 after=$(find "$dir/game" -name '.puntuaciones.txt.*' | wc -l)
 echo "the restart removed $((left - after)) of them"
 [ "$table" = "$(cat "$dir/game/puntuaciones.txt")" ] || { echo "the restart changed the score file"; exit 1; }
-[ $((left * 100)) -le $((3 * kills)) ] || { echo "more than 3 % of kills left a temporary file"; exit 1; }
+[ $((left * 100)) -le $((5 * kills)) ] || { echo "more than 5 % of kills left a temporary file"; exit 1; }
 [ "$after" -eq 0 ]
