@@ -12,7 +12,6 @@ version=$2
 app_id=$3
 
 skip() { echo "SKIP: $*"; exit 77; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
 run() { # log name, command...: its log shown if it fails
   local log=$work/$1.log
   shift
@@ -24,17 +23,16 @@ command -v apt-get >/dev/null || skip "no apt-get on this system"
 ! dpkg-query -W -f='${Status}' cuerdalokkk 2>/dev/null | grep -q 'ok installed' || skip "cuerdalokkk is already installed here"
 
 export DEBIAN_FRONTEND=noninteractive
-work=$(realpath "$(mktemp -d)")
-installed= xvfb_pid= game_pid=
-cleanup() {
-  for pid in "$game_pid" "$xvfb_pid"; do [ -z "$pid" ] || kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
+installed=
+# The X server the game is started on, `work` and its removal at the end.
+source "$(dirname "$(realpath "$0")")/../ui/x_session.sh"
+extra_cleanup() {
   if [ -n "$installed" ] && ! apt-get purge -y cuerdalokkk >/dev/null 2>&1; then
     echo "FAIL: the package could not be removed" >&2
+    rm -rf "$work"
     exit 1
   fi
 }
-trap cleanup EXIT
 
 echo "The package is built, with its control fields"
 run cpack cpack --config "$build/CPackConfig.cmake" -B "$work/package"
@@ -59,11 +57,6 @@ entry=/usr/share/applications/$app_id.desktop
 exec_line=$(sed -n 's/^Exec=//p' "$entry")
 [[ "$exec_line" != *[%\"\'\\]* ]] || fail "this test runs plain commands only: Exec=$exec_line"
 read -ra command <<<"$exec_line"
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 display_number <"$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$display_number"
 mkdir -p "$work/home" "$work/menu"
 cd "$work/menu"
 env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR HOME="$work/home" XDG_DATA_HOME="$work/data" LANG=C.UTF-8 \
