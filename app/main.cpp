@@ -1,14 +1,14 @@
 #include <QApplication>
 
-#include "current_directory.h"
-#include "dialog_prompts.h"
-#include "disk_file_system.h"
-#include "first_paint.h"
-#include "picture.h"
-#include "program.h"
-#include "program_info.h"
-#include "random_source.h"
-#include "spanish_qt_texts.h"
+#include "platform/current_directory.h"
+#include "ui/dialog_prompts.h"
+#include "platform/disk_file_system.h"
+#include "ui/first_paint.h"
+#include "ui/art/picture.h"
+#include "ui/program.h"
+#include "data/program_info.h"
+#include "platform/random_source.h"
+#include "ui/spanish_qt_texts.h"
 
 int main(int argc, char* argv[])
 {

@@ -9,7 +9,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "first_paint.h"
+#include "ui/first_paint.h"
 
 int main(int argc, char* argv[])
 {

@@ -7,12 +7,12 @@
 #include <stdlib.h>
 #include <string>
 
-#include "current_directory.h"
-#include "disk_file_system.h"
-#include "random_source.h"
-#include "spanish_words.h"
-#include "utf8.h"
-#include "word_file.h"
+#include "platform/current_directory.h"
+#include "platform/disk_file_system.h"
+#include "platform/random_source.h"
+#include "bench/spanish_words.h"
+#include "text/utf8.h"
+#include "words/word_file.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <array>
 #include <string>
 
-#include "word_slots.h"
+#include "engine/word_slots.h"
 
 // What the main window shows of the game. The game reads it back: the winner
 // is the player the turn text names.

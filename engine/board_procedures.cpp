@@ -1,8 +1,8 @@
-#include "deferred_game.h"
-#include "game.h"
-#include "game_messages.h"
-#include "prompts.h"
-#include "word_file.h"
+#include "engine/deferred_game.h"
+#include "engine/game.h"
+#include "engine/game_messages.h"
+#include "platform/prompts.h"
+#include "words/word_file.h"
 
 std::optional<std::u32string> Game::draw_word(bool until_word)
 {

@@ -1,7 +1,7 @@
-#include "game.h"
+#include "engine/game.h"
 
-#include "spoken_texts.h"
-#include "spoken_word.h"
+#include "engine/spoken_texts.h"
+#include "engine/spoken_word.h"
 
 Game::Game(GameServices services) : m_services(services) {}
 

@@ -2,8 +2,8 @@
 #include <optional>
 #include <string>
 
-#include "board.h"
-#include "game_state.h"
+#include "engine/board.h"
+#include "engine/game_state.h"
 
 class DeferredGame;
 class Prompts;

@@ -1,8 +1,8 @@
 #pragma once
-#include "game.h"
-#include "score_file.h"
-#include "score_table_editor.h"
-#include "word_file.h"
+#include "engine/game.h"
+#include "scores/score_file.h"
+#include "scores/score_table_editor.h"
+#include "words/word_file.h"
 
 // The game with its word file, score file and score table, wired together over
 // the files, the dice and the views it is given.

@@ -1,9 +1,9 @@
-#include "decimal.h"
-#include "game.h"
-#include "game_messages.h"
-#include "prompts.h"
-#include "spoken_texts.h"
-#include "spoken_word.h"
+#include "text/decimal.h"
+#include "engine/game.h"
+#include "engine/game_messages.h"
+#include "platform/prompts.h"
+#include "engine/spoken_texts.h"
+#include "engine/spoken_word.h"
 
 void Game::type_character(char32_t c)
 {

@@ -1,4 +1,4 @@
-#include "letters.h"
+#include "engine/letters.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "game.h"
+#include "engine/game.h"
 
 void Game::new_one_player_game()
 {

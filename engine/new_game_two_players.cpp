@@ -1,6 +1,6 @@
-#include "game.h"
-#include "game_messages.h"
-#include "prompts.h"
+#include "engine/game.h"
+#include "engine/game_messages.h"
+#include "platform/prompts.h"
 
 std::optional<std::u32string> Game::ask_word(std::u32string_view setter)
 {

@@ -1,7 +1,7 @@
-#include "decimal.h"
-#include "game.h"
-#include "score_file.h"
-#include "score_table_editor.h"
+#include "text/decimal.h"
+#include "engine/game.h"
+#include "scores/score_file.h"
+#include "scores/score_table_editor.h"
 
 void Game::check_for_record()
 {

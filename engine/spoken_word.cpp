@@ -1,8 +1,8 @@
-#include "spoken_word.h"
+#include "engine/spoken_word.h"
 
-#include "decimal.h"
-#include "spoken_texts.h"
-#include "word_slots.h"
+#include "text/decimal.h"
+#include "engine/spoken_texts.h"
+#include "engine/word_slots.h"
 
 std::u32string spoken_character(char32_t c)
 {

@@ -1,10 +1,10 @@
-#include "game.h"
-#include "prompts.h"
-#include "score_file.h"
-#include "score_messages.h"
-#include "score_table_editor.h"
-#include "word_file.h"
-#include "word_messages.h"
+#include "engine/game.h"
+#include "platform/prompts.h"
+#include "scores/score_file.h"
+#include "scores/score_messages.h"
+#include "scores/score_table_editor.h"
+#include "words/word_file.h"
+#include "words/word_messages.h"
 
 void Game::start_up()
 {

@@ -1,4 +1,4 @@
-#include "word_slots.h"
+#include "engine/word_slots.h"
 
 #include <utility>
 

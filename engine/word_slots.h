@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <string>
 
-#include "letters.h"
+#include "engine/letters.h"
 
 // The word on the board as the players see it: one slot per character, a
 // blank until its letter is found. Characters nobody can type (blanks, digits,

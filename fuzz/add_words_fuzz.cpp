@@ -5,15 +5,15 @@
 #include <cstdlib>
 #include <string>
 
-#include "add_words.h"
-#include "cp1252.h"
-#include "line_reader.h"
-#include "memory_file_system.h"
-#include "scripted_prompts.h"
-#include "scripted_random.h"
-#include "silent_views.h"
-#include "text_format.h"
-#include "word_file.h"
+#include "words/add_words.h"
+#include "text/cp1252.h"
+#include "text/line_reader.h"
+#include "tests/support/memory_file_system.h"
+#include "tests/support/scripted_prompts.h"
+#include "tests/support/scripted_random.h"
+#include "tests/support/silent_views.h"
+#include "text/text_format.h"
+#include "words/word_file.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "cp1252.h"
-#include "line_reader.h"
-#include "text_format.h"
-#include "utf8.h"
+#include "text/cp1252.h"
+#include "text/line_reader.h"
+#include "text/text_format.h"
+#include "text/utf8.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "line_reader.h"
-#include "memory_file_system.h"
-#include "scripted_random.h"
-#include "word_file.h"
+#include "text/line_reader.h"
+#include "tests/support/memory_file_system.h"
+#include "tests/support/scripted_random.h"
+#include "words/word_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,12 +1,12 @@
-#include "score_file.h"
+#include "scores/score_file.h"
 
 #include <algorithm>
 
-#include "current_directory.h"
-#include "decimal.h"
-#include "file_system.h"
-#include "line_reader.h"
-#include "text_format.h"
+#include "platform/current_directory.h"
+#include "text/decimal.h"
+#include "platform/file_system.h"
+#include "text/line_reader.h"
+#include "text/text_format.h"
 
 ScoreFile::ScoreFile(FileSystem& files, const CurrentDirectory& directory)
     : m_files(files), m_directory(directory) {}

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "score_table.h"
+#include "scores/score_table.h"
 
 class CurrentDirectory;
 class FileSystem;

@@ -1,4 +1,4 @@
-#include "score_table.h"
+#include "scores/score_table.h"
 
 ScoreCells default_score_table() {
     const std::u32string name(default_name);

@@ -1,13 +1,13 @@
-#include "score_table_editor.h"
+#include "scores/score_table_editor.h"
 
 #include <algorithm>
 #include <string>
 
-#include "cp1252.h"
-#include "decimal.h"
-#include "score_messages.h"
-#include "prompts.h"
-#include "score_file.h"
+#include "text/cp1252.h"
+#include "text/decimal.h"
+#include "scores/score_messages.h"
+#include "platform/prompts.h"
+#include "scores/score_file.h"
 
 namespace {
 

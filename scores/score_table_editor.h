@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "score_table.h"
+#include "scores/score_table.h"
 
 class Prompts;
 class ScoreFile;

@@ -1,12 +1,12 @@
-#include "about_box.h"
+#include "ui/about_box.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
-#include "about_box_layout.h"
-#include "design_widget.h"
-#include "picture_box.h"
+#include "ui/about_box_layout.h"
+#include "ui/design_widget.h"
+#include "ui/picture_box.h"
 
 namespace layout = about_box_layout;
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <QColor>
 
-#include "design.h"
-#include "texts.h"
+#include "ui/design.h"
+#include "ui/texts.h"
 
 // The about box as designed; the two lines draw its etched rule.
 namespace about_box_layout {

@@ -1,4 +1,4 @@
-#include "accessible_roles.h"
+#include "ui/accessible_roles.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

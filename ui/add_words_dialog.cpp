@@ -1,18 +1,18 @@
-#include "add_words_dialog.h"
+#include "ui/add_words_dialog.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "add_words_dialog_layout.h"
-#include "accessible_roles.h"
-#include "design_widget.h"
-#include "frame_box.h"
-#include "picture.h"
-#include "picture_box.h"
-#include "texts.h"
-#include "unicode_text.h"
+#include "ui/add_words_dialog_layout.h"
+#include "ui/accessible_roles.h"
+#include "ui/design_widget.h"
+#include "ui/frame_box.h"
+#include "ui/art/picture.h"
+#include "ui/picture_box.h"
+#include "ui/texts.h"
+#include "ui/unicode_text.h"
 
 namespace layout = add_words_dialog_layout;
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <QWidget>
 
-#include "add_words.h"
+#include "words/add_words.h"
 
 class QLineEdit;
 

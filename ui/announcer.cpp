@@ -1,6 +1,6 @@
-#include "announcer.h"
+#include "ui/announcer.h"
 
-#include "accessible_roles.h"
+#include "ui/accessible_roles.h"
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent)
 {

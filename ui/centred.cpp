@@ -1,4 +1,4 @@
-#include "centred.h"
+#include "ui/centred.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "design.h"
+#include "ui/design.h"
 
 namespace {
 QString family(Face face)

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <type_traits>
 
-#include "design.h"
+#include "ui/design.h"
 
 // A control as designed: name, place inside its container, font and caption, the
 // caption also being its accessible name. A label shows plain text, so a name a

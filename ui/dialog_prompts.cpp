@@ -1,10 +1,10 @@
-#include "dialog_prompts.h"
+#include "ui/dialog_prompts.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "unicode_text.h"
+#include "ui/unicode_text.h"
 
 namespace {
 // The core ends lines with CR LF, as its message boxes did; Qt wants LF alone.

@@ -1,5 +1,5 @@
 #pragma once
-#include "prompts.h"
+#include "platform/prompts.h"
 
 // The game's modal boxes as Qt dialogs, owned by the window the user is working in.
 // Texts are shown as plain text, so a typed word can never turn into markup.

@@ -1,4 +1,4 @@
-#include "first_paint.h"
+#include "ui/first_paint.h"
 
 #include <QEvent>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "handler_queue.h"
+#include "ui/handler_queue.h"
 
 void HandlerQueue::set_one_player_command(std::function<void()> command)
 {

@@ -2,7 +2,7 @@
 #include <QObject>
 #include <functional>
 
-#include "deferred_game.h"
+#include "engine/deferred_game.h"
 
 // Runs the game's event handlers one at a time, as the window system delivers
 // events. A new one-player game requested by a handler starts only once every

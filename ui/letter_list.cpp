@@ -1,4 +1,4 @@
-#include "letter_list.h"
+#include "ui/letter_list.h"
 
 QVariant LetterList::inputMethodQuery(Qt::InputMethodQuery query) const
 {

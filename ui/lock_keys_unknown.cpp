@@ -1,4 +1,4 @@
-#include "lock_keys.h"
+#include "ui/lock_keys.h"
 
 std::optional<LockKeys> read_lock_keys()
 {

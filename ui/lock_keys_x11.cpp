@@ -1,7 +1,7 @@
 #include <QGuiApplication>
 #include <memory>
 
-#include "lock_keys.h"
+#include "ui/lock_keys.h"
 
 // The header names a field `explicit`.
 #define explicit explicit_

@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "ui/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -8,20 +8,20 @@
 #include <QListWidget>
 #include <QMenuBar>
 
-#include "accessible_roles.h"
-#include "announcer.h"
-#include "centred.h"
-#include "design_widget.h"
-#include "frame_box.h"
-#include "letter_list.h"
-#include "main_window_layout.h"
-#include "picture.h"
-#include "picture_box.h"
-#include "piece_places.h"
-#include "slot_row.h"
-#include "status_bar.h"
-#include "texts.h"
-#include "unicode_text.h"
+#include "ui/accessible_roles.h"
+#include "ui/announcer.h"
+#include "ui/centred.h"
+#include "ui/design_widget.h"
+#include "ui/frame_box.h"
+#include "ui/letter_list.h"
+#include "ui/main_window_layout.h"
+#include "ui/art/picture.h"
+#include "ui/picture_box.h"
+#include "ui/art/piece_places.h"
+#include "ui/slot_row.h"
+#include "ui/status_bar.h"
+#include "ui/texts.h"
+#include "ui/unicode_text.h"
 
 namespace layout = main_window_layout;
 

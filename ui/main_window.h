@@ -2,7 +2,7 @@
 #include <QMainWindow>
 #include <array>
 
-#include "board.h"
+#include "engine/board.h"
 
 class Announcer;
 class PictureBox;

@@ -1,6 +1,6 @@
 #pragma once
-#include "design.h"
-#include "texts.h"
+#include "ui/design.h"
+#include "ui/texts.h"
 
 // The main window as designed, its controls from front to back of the drawing order.
 namespace main_window_layout {

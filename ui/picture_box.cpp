@@ -1,8 +1,8 @@
-#include "picture_box.h"
+#include "ui/picture_box.h"
 
 #include <QPainter>
 
-#include "picture.h"
+#include "ui/art/picture.h"
 
 PictureBox::PictureBox(QWidget* parent, art::PictureName picture) : QWidget(parent), m_picture(picture)
 {

@@ -1,7 +1,7 @@
 #pragma once
 #include <QWidget>
 
-#include "picture_name.h"
+#include "ui/art/picture_name.h"
 
 // Shows one of the program's pictures at its natural size, drawn afresh for the
 // screen's device pixel ratio so it stays sharp at any scale.

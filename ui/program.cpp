@@ -1,9 +1,9 @@
-#include "program.h"
+#include "ui/program.h"
 
 #include <QAction>
 #include <QPushButton>
 
-#include "centred.h"
+#include "ui/centred.h"
 
 Program::Program(Surroundings surroundings)
     : m_prompts(surroundings.prompts),

@@ -1,13 +1,13 @@
 #pragma once
 #include <QPointer>
 
-#include "about_box.h"
-#include "add_words_dialog.h"
-#include "game_core.h"
-#include "handler_queue.h"
-#include "main_window.h"
-#include "score_window.h"
-#include "typed_characters.h"
+#include "ui/about_box.h"
+#include "ui/add_words_dialog.h"
+#include "engine/game_core.h"
+#include "ui/handler_queue.h"
+#include "ui/main_window.h"
+#include "ui/score_window.h"
+#include "ui/typed_characters.h"
 
 class CurrentDirectory;
 class FileSystem;

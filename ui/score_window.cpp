@@ -1,15 +1,15 @@
-#include "score_window.h"
+#include "ui/score_window.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
-#include "centred.h"
-#include "accessible_roles.h"
-#include "design_widget.h"
-#include "score_window_layout.h"
-#include "texts.h"
-#include "unicode_text.h"
+#include "ui/centred.h"
+#include "ui/accessible_roles.h"
+#include "ui/design_widget.h"
+#include "ui/score_window_layout.h"
+#include "ui/texts.h"
+#include "ui/unicode_text.h"
 
 namespace layout = score_window_layout;
 

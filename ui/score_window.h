@@ -2,7 +2,7 @@
 #include <QWidget>
 #include <array>
 
-#include "score_table_editor.h"
+#include "scores/score_table_editor.h"
 
 class QLabel;
 class QPushButton;

@@ -1,6 +1,6 @@
 #pragma once
-#include "design.h"
-#include "texts.h"
+#include "ui/design.h"
+#include "ui/texts.h"
 
 // The score window as designed.
 namespace score_window_layout {

@@ -1,11 +1,11 @@
-#include "slot_row.h"
+#include "ui/slot_row.h"
 
 #include <QPainter>
 
-#include "main_window_layout.h"
-#include "spoken_word.h"
-#include "unicode_text.h"
-#include "word_slots.h"
+#include "ui/main_window_layout.h"
+#include "engine/spoken_word.h"
+#include "ui/unicode_text.h"
+#include "engine/word_slots.h"
 
 namespace {
 constexpr int pitch = main_window_layout::slot_pitch / twips_per_pixel;

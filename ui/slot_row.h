@@ -2,7 +2,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "design.h"
+#include "ui/design.h"
 
 class WordSlots;
 

@@ -1,4 +1,4 @@
-#include "spanish_qt_texts.h"
+#include "ui/spanish_qt_texts.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

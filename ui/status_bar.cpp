@@ -1,4 +1,4 @@
-#include "status_bar.h"
+#include "ui/status_bar.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -6,12 +6,12 @@
 #include <QLabel>
 #include <QWindow>
 
-#include "accessible_roles.h"
-#include "board.h"
-#include "design.h"
-#include "lock_keys.h"
-#include "texts.h"
-#include "unicode_text.h"
+#include "ui/accessible_roles.h"
+#include "engine/board.h"
+#include "ui/design.h"
+#include "ui/lock_keys.h"
+#include "ui/texts.h"
+#include "ui/unicode_text.h"
 
 namespace {
 constexpr int caps_panel = 1, num_panel = 2, time_panel = 3, date_panel = 4;

@@ -1,11 +1,11 @@
-#include "typed_characters.h"
+#include "ui/typed_characters.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "unicode_text.h"
+#include "ui/unicode_text.h"
 
 TypedCharacters::TypedCharacters(QWidget& window, std::function<void(char32_t)> typed)
     : m_window(window), m_typed(std::move(typed))

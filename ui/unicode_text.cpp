@@ -1,4 +1,4 @@
-#include "unicode_text.h"
+#include "ui/unicode_text.h"
 
 #include <QList>
 

@@ -1,10 +1,10 @@
-#include "add_words.h"
+#include "words/add_words.h"
 
 #include <utility>
 
-#include "word_messages.h"
-#include "prompts.h"
-#include "word_file.h"
+#include "words/word_messages.h"
+#include "platform/prompts.h"
+#include "words/word_file.h"
 
 AddWords::AddWords(WordFile& words, Prompts& prompts, AddWordsView& view)
     : m_words(words), m_prompts(prompts), m_view(view) {}

@@ -1,4 +1,4 @@
-#include "builtin_words.h"
+#include "words/builtin_words.h"
 
 const std::array<std::u32string_view, 56> builtin_words = {
     U"Calle",      U"CoChE",    U"MoTo",      U"MaNteQuIlla", U"MiErDa",     U"Silla",

@@ -1,8 +1,8 @@
-#include "line_index.h"
+#include "words/line_index.h"
 
 #include <algorithm>
 
-#include "line_reader.h"
+#include "text/line_reader.h"
 
 namespace {
 

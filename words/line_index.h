@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "text_format.h"
+#include "text/text_format.h"
 
 // The lines of a file's bytes by number, by the line rule of LineReader. One
 // pass counts them and notes how many lines end before every 15 KB, so

@@ -1,15 +1,15 @@
-#include "word_file.h"
+#include "words/word_file.h"
 
 #include <cmath>
 
-#include "builtin_words.h"
-#include "current_directory.h"
-#include "file_system.h"
-#include "line_index.h"
-#include "line_reader.h"
-#include "random_source.h"
-#include "storable_word.h"
-#include "text_format.h"
+#include "words/builtin_words.h"
+#include "platform/current_directory.h"
+#include "platform/file_system.h"
+#include "words/line_index.h"
+#include "text/line_reader.h"
+#include "platform/random_source.h"
+#include "text/storable_word.h"
+#include "text/text_format.h"
 
 namespace {
 

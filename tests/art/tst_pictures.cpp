@@ -1,7 +1,7 @@
-#include "picture.h"
-#include "picture_name.h"
-#include "picture_render.h"
-#include "windows_icon.h"
+#include "ui/art/picture.h"
+#include "ui/art/picture_name.h"
+#include "ui/art/picture_render.h"
+#include "ui/art/tools/windows_icon.h"
 
 #include <QBuffer>
 #include <QImageReader>

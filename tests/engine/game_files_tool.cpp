@@ -5,13 +5,13 @@
 #include <cstring>
 #include <iostream>
 
-#include "add_words.h"
-#include "current_directory.h"
-#include "disk_file_system.h"
-#include "game_core.h"
-#include "prompts.h"
-#include "random_source.h"
-#include "silent_views.h"
+#include "words/add_words.h"
+#include "platform/current_directory.h"
+#include "platform/disk_file_system.h"
+#include "engine/game_core.h"
+#include "platform/prompts.h"
+#include "platform/random_source.h"
+#include "tests/support/silent_views.h"
 
 namespace {
 

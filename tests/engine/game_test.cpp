@@ -3,8 +3,8 @@
 #include <cstring>
 #include <optional>
 
-#include "game_harness.h"
-#include "spoken_word.h"
+#include "tests/engine/game_harness.h"
+#include "engine/spoken_word.h"
 
 namespace {
 

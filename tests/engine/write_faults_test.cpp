@@ -2,12 +2,12 @@
 
 #include <functional>
 
-#include "add_words.h"
-#include "disk_file_system.h"
-#include "failing_steps.h"
-#include "game_harness.h"
-#include "silent_views.h"
-#include "temporary_directory.h"
+#include "words/add_words.h"
+#include "platform/disk_file_system.h"
+#include "tests/support/failing_steps.h"
+#include "tests/engine/game_harness.h"
+#include "tests/support/silent_views.h"
+#include "tests/support/temporary_directory.h"
 
 namespace {
 

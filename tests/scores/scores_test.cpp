@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "memory_file_system.h"
-#include "score_file.h"
-#include "score_table_editor.h"
-#include "scripted_prompts.h"
+#include "tests/support/memory_file_system.h"
+#include "scores/score_file.h"
+#include "scores/score_table_editor.h"
+#include "tests/support/scripted_prompts.h"
 
 namespace {
 

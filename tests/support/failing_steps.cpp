@@ -1,4 +1,4 @@
-#include "failing_steps.h"
+#include "tests/support/failing_steps.h"
 
 bool FailingSteps::writable(const std::filesystem::path& path) {
     return failing != Step::writable && PosixFileSteps::writable(path);

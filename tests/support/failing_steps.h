@@ -1,5 +1,5 @@
 #pragma once
-#include "posix_file_steps.h"
+#include "platform/posix_file_steps.h"
 
 // The real steps of writing a file, one of which reports a failure, leaving
 // behind what a real failure of that step would leave: a file found read-only and

@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
 
-#include "board.h"
-#include "decimal.h"
-#include "game_state.h"
+#include "engine/board.h"
+#include "text/decimal.h"
+#include "engine/game_state.h"
 
 // The rules that hold after every event of a game, whatever was typed or chosen;
 // empty when they all hold, else the one that broke.

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "current_directory.h"
-#include "file_system.h"
+#include "platform/current_directory.h"
+#include "platform/file_system.h"
 
 // Files kept in memory, so a whole game runs without a disk.
 class MemoryFileSystem final : public FileSystem {

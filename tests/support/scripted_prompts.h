@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "prompts.h"
+#include "platform/prompts.h"
 
 // Answers input boxes from a script (Cancel when it runs out) and records every box.
 class ScriptedPrompts final : public Prompts {

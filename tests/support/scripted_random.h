@@ -1,7 +1,7 @@
 #pragma once
 #include <deque>
 
-#include "random_source.h"
+#include "platform/random_source.h"
 
 // Gives the values queued, then `then` for ever, so a test can pin the lines drawn.
 class ScriptedRandom final : public RandomSource {

@@ -1,4 +1,4 @@
-#include "temporary_directory.h"
+#include "tests/support/temporary_directory.h"
 
 #include <algorithm>
 #include <fstream>

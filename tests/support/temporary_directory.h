@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "current_directory.h"
+#include "platform/current_directory.h"
 
 // A fresh empty directory for one test, removed with everything in it afterwards;
 // the game's files are looked for in it.

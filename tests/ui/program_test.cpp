@@ -8,11 +8,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "dialog_prompts.h"
-#include "handler_queue.h"
-#include "picture_box.h"
-#include "spanish_qt_texts.h"
-#include "test_program.h"
+#include "ui/dialog_prompts.h"
+#include "ui/handler_queue.h"
+#include "ui/picture_box.h"
+#include "ui/spanish_qt_texts.h"
+#include "tests/ui/test_program.h"
 
 namespace {
 void type(QWidget* widget, const QString& letters)

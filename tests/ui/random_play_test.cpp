@@ -6,12 +6,12 @@
 #include <QTest>
 #include <random>
 
-#include "game_invariants.h"
-#include "picture_box.h"
-#include "slot_row.h"
-#include "status_bar.h"
-#include "test_program.h"
-#include "unicode_text.h"
+#include "tests/support/game_invariants.h"
+#include "ui/picture_box.h"
+#include "ui/slot_row.h"
+#include "ui/status_bar.h"
+#include "tests/ui/test_program.h"
+#include "ui/unicode_text.h"
 
 // A long seeded random game against the real windows: typed keys in either list,
 // the menu commands with good and bad answers, the add-words dialog and the score

@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "reference_check.h"
-#include "slot_row.h"
-#include "status_bar.h"
-#include "test_program.h"
-#include "typed_characters.h"
+#include "tests/ui/reference_check.h"
+#include "ui/slot_row.h"
+#include "ui/status_bar.h"
+#include "tests/ui/test_program.h"
+#include "ui/typed_characters.h"
 
 namespace {
 // A name typed as markup, shown and stored as typed.

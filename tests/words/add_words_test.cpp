@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "add_words.h"
-#include "memory_file_system.h"
-#include "scripted_prompts.h"
-#include "scripted_random.h"
-#include "word_file.h"
+#include "words/add_words.h"
+#include "tests/support/memory_file_system.h"
+#include "tests/support/scripted_prompts.h"
+#include "tests/support/scripted_random.h"
+#include "words/word_file.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <optional>
 
-#include "disk_file_system.h"
-#include "random_source.h"
-#include "scripted_random.h"
-#include "temporary_directory.h"
-#include "word_file.h"
+#include "platform/disk_file_system.h"
+#include "platform/random_source.h"
+#include "tests/support/scripted_random.h"
+#include "tests/support/temporary_directory.h"
+#include "words/word_file.h"
 
 namespace {
 

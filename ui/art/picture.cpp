@@ -1,6 +1,6 @@
-#include "picture.h"
+#include "ui/art/picture.h"
 
-#include "picture_render.h"
+#include "ui/art/picture_render.h"
 
 #include <QIconEngine>
 #include <QPainter>

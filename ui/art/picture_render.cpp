@@ -1,4 +1,4 @@
-#include "picture_render.h"
+#include "ui/art/picture_render.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "picture_name.h"
+#include "ui/art/picture_name.h"
 
 #include <QImage>
 #include <QSize>

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "picture_name.h"
+#include "ui/art/picture_name.h"
 
 // Where each piece of the figure stands inside the frame "Colgado", in twips,
 // by its number. The pieces are drawn to join at these

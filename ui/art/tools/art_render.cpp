@@ -2,9 +2,9 @@
 //                             stages side by side, as PNG files in DIR
 // art_render icon SIDE FILE   the program icon as a SIDE x SIDE PNG file
 // art_render ico FILE         the program icon as a Windows icon file
-#include "figure.h"
-#include "picture_render.h"
-#include "windows_icon.h"
+#include "ui/art/tools/figure.h"
+#include "ui/art/picture_render.h"
+#include "ui/art/tools/windows_icon.h"
 
 #include <QDir>
 #include <QFile>

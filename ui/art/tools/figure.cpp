@@ -1,7 +1,7 @@
-#include "figure.h"
+#include "ui/art/tools/figure.h"
 
-#include "piece_places.h"
-#include "picture_render.h"
+#include "ui/art/piece_places.h"
+#include "ui/art/picture_render.h"
 
 #include <QColor>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "windows_icon.h"
+#include "ui/art/tools/windows_icon.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <sys/types.h>
 
-#include "temporary_file.h"
+#include "platform/temporary_file.h"
 
 // The steps of writing a file anew beside the one it replaces. Each reports its
 // own failure, so the writer can check every one and tests can fail any one.

@@ -1,4 +1,4 @@
-#include "cp1252.h"
+#include "text/cp1252.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "temporary_file.h"
+#include "platform/temporary_file.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "storable_word.h"
+#include "text/storable_word.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "file_steps.h"
+#include "platform/file_steps.h"
 
 // The steps on the real disk, through the C library and POSIX calls.
 class PosixFileSteps : public FileSteps {

@@ -1,4 +1,4 @@
-#include "disk_file_system.h"
+#include "platform/disk_file_system.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -6,7 +6,7 @@
 #include <system_error>
 #include <unistd.h>
 
-#include "leftovers.h"
+#include "platform/leftovers.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "leftovers.h"
+#include "platform/leftovers.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "temporary_file.h"
+#include "platform/temporary_file.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "random_source.h"
+#include "platform/random_source.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "decimal.h"
+#include "text/decimal.h"
 
 #include <limits>
 #include <string>

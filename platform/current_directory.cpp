@@ -1,4 +1,4 @@
-#include "current_directory.h"
+#include "platform/current_directory.h"
 
 #include <system_error>
 

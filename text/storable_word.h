@@ -1,7 +1,7 @@
 #pragma once
 #include <string_view>
 
-#include "text_format.h"
+#include "text/text_format.h"
 
 // A word a file of that format can hold as one line: the encoding has every
 // character and none is a line break.

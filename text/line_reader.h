@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "text_format.h"
+#include "text/text_format.h"
 
 // Lines of a data file: its line break byte ends a line, and an LF right after a
 // CR is skipped; in a file broken at CR a lone LF belongs to the line's text; an

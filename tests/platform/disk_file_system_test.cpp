@@ -5,10 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "disk_file_system.h"
-#include "failing_steps.h"
-#include "temporary_directory.h"
-#include "temporary_file.h"
+#include "platform/disk_file_system.h"
+#include "tests/support/failing_steps.h"
+#include "tests/support/temporary_directory.h"
+#include "platform/temporary_file.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "file_system.h"
-#include "posix_file_steps.h"
+#include "platform/file_system.h"
+#include "platform/posix_file_steps.h"
 
 // The files on the disk. A file this user may not write is not replaced. A
 // replacement is written to a temporary file in the same directory, flushed,

@@ -2,12 +2,12 @@
 
 #include <limits>
 
-#include "cp1252.h"
-#include "decimal.h"
-#include "line_index.h"
-#include "line_reader.h"
-#include "text_format.h"
-#include "utf8.h"
+#include "text/cp1252.h"
+#include "text/decimal.h"
+#include "words/line_index.h"
+#include "text/line_reader.h"
+#include "text/text_format.h"
+#include "text/utf8.h"
 
 namespace {
 

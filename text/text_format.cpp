@@ -1,9 +1,9 @@
-#include "text_format.h"
+#include "text/text_format.h"
 
 #include <algorithm>
 
-#include "cp1252.h"
-#include "utf8.h"
+#include "text/cp1252.h"
+#include "text/utf8.h"
 
 TextFormat text_format_of(std::string_view bytes) {
     TextFormat format;

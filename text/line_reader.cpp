@@ -1,4 +1,4 @@
-#include "line_reader.h"
+#include "text/line_reader.h"
 
 bool LineReader::next(std::string_view& line) {
     if (m_rest.empty())

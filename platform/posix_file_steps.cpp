@@ -1,4 +1,4 @@
-#include "posix_file_steps.h"
+#include "platform/posix_file_steps.h"
 
 #include <cerrno>
 #include <chrono>
