@@ -14,7 +14,7 @@ packages=(cmake g++ make pkgconf libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 qt6-translations-l10n)
 package_packages=(dpkg-dev file)
 test_packages=(xvfb xauth xdotool x11-xkb-utils imagemagick desktop-file-utils
-  appstream clang libclang-rt-dev valgrind util-linux "${package_packages[@]}" lintian man-db
+  appstream clang clang-format libclang-rt-dev valgrind util-linux "${package_packages[@]}" lintian man-db
   orca python3-pyatspi at-spi2-core dbus-daemon libglib2.0-bin)
 
 install_missing() {

@@ -1,13 +1,13 @@
 #include <QApplication>
 
-#include "platform/current_directory.h"
-#include "ui/dialog_prompts.h"
-#include "platform/disk_file_system.h"
-#include "ui/first_paint.h"
-#include "ui/art/picture.h"
-#include "ui/program.h"
 #include "data/program_info.h"
+#include "platform/current_directory.h"
+#include "platform/disk_file_system.h"
 #include "platform/random_source.h"
+#include "ui/art/picture.h"
+#include "ui/dialog_prompts.h"
+#include "ui/first_paint.h"
+#include "ui/program.h"
 #include "ui/spanish_qt_texts.h"
 
 int main(int argc, char* argv[])

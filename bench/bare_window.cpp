@@ -19,9 +19,8 @@ int main(int argc, char* argv[])
 
     QMenu* menu = window.menuBar()->addMenu(QStringLiteral("Menú"));
     const std::pair<const char*, QKeySequence> actions[] = {
-        {"Acción 1", Qt::Key_F2}, {"Acción 2", Qt::Key_F3}, {"Acción 3", Qt::Key_F4},
-        {"Acción 4", Qt::Key_F5}, {"Acción 5", Qt::Key_F6}, {"Acción 6", {}},
-        {"Acción 7", {}},         {"Salir", Qt::CTRL | Qt::Key_Q},
+        {"Acción 1", Qt::Key_F2}, {"Acción 2", Qt::Key_F3}, {"Acción 3", Qt::Key_F4}, {"Acción 4", Qt::Key_F5},
+        {"Acción 5", Qt::Key_F6}, {"Acción 6", {}},         {"Acción 7", {}},         {"Salir", Qt::CTRL | Qt::Key_Q},
     };
     for (const auto& [caption, shortcut] : actions)
         menu->addAction(QString::fromUtf8(caption))->setShortcut(shortcut);

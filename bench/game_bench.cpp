@@ -1,12 +1,12 @@
 #include <benchmark/benchmark.h>
 
-#include "text/cp1252.h"
+#include "engine/game_core.h"
 #include "platform/current_directory.h"
 #include "platform/file_system.h"
-#include "engine/game_core.h"
 #include "platform/prompts.h"
 #include "platform/random_source.h"
 #include "tests/support/silent_views.h"
+#include "text/cp1252.h"
 
 namespace {
 

@@ -7,17 +7,18 @@
 #include <stdlib.h>
 #include <string>
 
+#include "bench/spanish_words.h"
 #include "platform/current_directory.h"
 #include "platform/disk_file_system.h"
 #include "platform/random_source.h"
-#include "bench/spanish_words.h"
 #include "text/utf8.h"
 #include "words/word_file.h"
 
 namespace {
 
 // The program's own format: Windows-1252, CR LF.
-std::string numbered_words(std::int64_t lines) {
+std::string numbered_words(std::int64_t lines)
+{
     std::ostringstream bytes;
     for (std::int64_t i = 0; i < lines; ++i)
         bytes << "Palabra" << i % 1000 << "\r\n";
@@ -25,7 +26,8 @@ std::string numbered_words(std::int64_t lines) {
 }
 
 // A list as a Linux system keeps it: UTF-8, LF.
-std::string linux_list(std::int64_t lines) {
+std::string linux_list(std::int64_t lines)
+{
     std::string bytes;
     for (const auto& word : spanish_like_words(static_cast<std::size_t>(lines)))
         bytes += encode_utf8(word) + "\n";
@@ -36,7 +38,8 @@ using WordList = std::string (*)(std::int64_t);
 
 class WordFileDirectory final : public CurrentDirectory {
 public:
-    explicit WordFileDirectory(const std::string& bytes) {
+    explicit WordFileDirectory(const std::string& bytes)
+    {
         auto pattern = (std::filesystem::temp_directory_path() / "cuerdalokkk-bench.XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("cannot make a temporary directory");
@@ -45,7 +48,8 @@ public:
     }
     WordFileDirectory(const WordFileDirectory&) = delete;
     WordFileDirectory& operator=(const WordFileDirectory&) = delete;
-    ~WordFileDirectory() override {
+    ~WordFileDirectory() override
+    {
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);
     }
@@ -55,7 +59,8 @@ private:
     std::filesystem::path m_path;
 };
 
-void read_word_file(benchmark::State& state, WordList list) {
+void read_word_file(benchmark::State& state, WordList list)
+{
     const WordFileDirectory directory(list(state.range(0)));
     DiskFileSystem files;
     // Into fresh memory each time, as every draw reads the file afresh.
@@ -66,7 +71,8 @@ void read_word_file(benchmark::State& state, WordList list) {
     }
 }
 
-void draw_word(benchmark::State& state, WordList list) {
+void draw_word(benchmark::State& state, WordList list)
+{
     const WordFileDirectory directory(list(state.range(0)));
     DiskFileSystem files;
     ClockRandomSource random;
@@ -76,9 +82,13 @@ void draw_word(benchmark::State& state, WordList list) {
 }
 
 BENCHMARK_CAPTURE(read_word_file, windows_1252_cr_lf, numbered_words)
-    ->Arg(32767)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+    ->Arg(32767)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(draw_word, windows_1252_cr_lf, numbered_words)
-    ->Arg(32767)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+    ->Arg(32767)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMicrosecond);
 // The size of the Spanish list Debian ships.
 BENCHMARK_CAPTURE(read_word_file, utf8_lf, linux_list)->Arg(86016)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(draw_word, utf8_lf, linux_list)->Arg(86016)->Unit(benchmark::kMicrosecond);

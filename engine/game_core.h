@@ -9,10 +9,8 @@
 struct GameCore {
     GameCore(FileSystem& files, const CurrentDirectory& directory, RandomSource& random, Prompts& prompts,
              ScoreTableView& score_view, DeferredGame& deferred, BoardView& view)
-        : words{files, directory, random},
-          scores{files, directory},
-          score_table{scores, prompts, score_view},
-          game{{words, scores, score_table, prompts, deferred, view}}
+        : words{files, directory, random}, scores{files, directory},
+          score_table{scores, prompts, score_view}, game{{words, scores, score_table, prompts, deferred, view}}
     {
     }
 

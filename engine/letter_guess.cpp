@@ -1,9 +1,9 @@
-#include "text/decimal.h"
 #include "engine/game.h"
 #include "engine/game_messages.h"
-#include "platform/prompts.h"
 #include "engine/spoken_texts.h"
 #include "engine/spoken_word.h"
+#include "platform/prompts.h"
+#include "text/decimal.h"
 
 void Game::type_character(char32_t c)
 {

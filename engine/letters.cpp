@@ -3,12 +3,11 @@
 #include <array>
 
 namespace {
-constexpr std::array<std::u32string_view, letter_count * 2> cases = {
-    U"A", U"a", U"B", U"b", U"C", U"c", U"D", U"d", U"E", U"e", U"F", U"f", U"G", U"g", U"H", U"h",
-    U"I", U"i", U"J", U"j", U"K", U"k", U"L", U"l", U"M", U"m", U"N", U"n", U"O", U"o", U"P", U"p",
-    U"Q", U"q", U"R", U"r", U"S", U"s", U"T", U"t", U"U", U"u", U"V", U"v", U"W", U"w", U"X", U"x",
-    U"Y", U"y", U"Z", U"z", U"Ñ", U"ñ", U"Á", U"á", U"É", U"é", U"Í", U"í", U"Ó", U"ó", U"Ú", U"ú",
-    U"Ç", U"ç",
+constexpr std::array<std::u32string_view, letter_count* 2> cases = {
+    U"A", U"a", U"B", U"b", U"C", U"c", U"D", U"d", U"E", U"e", U"F", U"f", U"G", U"g", U"H", U"h", U"I",
+    U"i", U"J", U"j", U"K", U"k", U"L", U"l", U"M", U"m", U"N", U"n", U"O", U"o", U"P", U"p", U"Q", U"q",
+    U"R", U"r", U"S", U"s", U"T", U"t", U"U", U"u", U"V", U"v", U"W", U"w", U"X", U"x", U"Y", U"y", U"Z",
+    U"z", U"Ñ", U"ñ", U"Á", U"á", U"É", U"é", U"Í", U"í", U"Ó", U"ó", U"Ú", U"ú", U"Ç", U"ç",
 };
 
 // Every letter is below U+0100, so one table lookup finds it: a long word is

@@ -1,7 +1,7 @@
-#include "text/decimal.h"
 #include "engine/game.h"
 #include "engine/game_messages.h"
 #include "platform/prompts.h"
+#include "text/decimal.h"
 
 std::optional<std::u32string> Game::ask_player_count()
 {

@@ -1,7 +1,7 @@
-#include "text/decimal.h"
 #include "engine/game.h"
 #include "scores/score_file.h"
 #include "scores/score_table_editor.h"
+#include "text/decimal.h"
 
 void Game::check_for_record()
 {

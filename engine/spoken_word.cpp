@@ -1,8 +1,8 @@
 #include "engine/spoken_word.h"
 
-#include "text/decimal.h"
 #include "engine/spoken_texts.h"
 #include "engine/word_slots.h"
+#include "text/decimal.h"
 
 std::u32string spoken_character(char32_t c)
 {

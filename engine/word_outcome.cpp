@@ -1,12 +1,12 @@
 #include <cstdint>
 #include <limits>
 
-#include "text/decimal.h"
 #include "engine/game.h"
 #include "engine/game_messages.h"
 #include "engine/points.h"
-#include "platform/prompts.h"
 #include "engine/spoken_texts.h"
+#include "platform/prompts.h"
+#include "text/decimal.h"
 
 namespace {
 std::u32string joined(std::u32string_view caption, std::int64_t value)

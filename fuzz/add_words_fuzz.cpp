@@ -5,14 +5,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "words/add_words.h"
-#include "text/cp1252.h"
-#include "text/line_reader.h"
 #include "tests/support/memory_file_system.h"
 #include "tests/support/scripted_prompts.h"
 #include "tests/support/scripted_random.h"
 #include "tests/support/silent_views.h"
+#include "text/cp1252.h"
+#include "text/line_reader.h"
 #include "text/text_format.h"
+#include "words/add_words.h"
 #include "words/word_file.h"
 
 namespace {
@@ -87,9 +87,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             dialog.text_changed(text, input.byte() % (text.size() + 1));
             break;
         }
-        case 1: dialog.key_pressed(input.character()); break;
-        case 2: dialog.add_word(); break;
-        default: dialog.stop(); break;
+        case 1:
+            dialog.key_pressed(input.character());
+            break;
+        case 2:
+            dialog.add_word();
+            break;
+        default:
+            dialog.stop();
+            break;
         }
         if (dialog.text().size() > 20 || !grew_by_one_line(file, files.files[words.path()]))
             std::abort();

@@ -42,7 +42,8 @@ void check_text_in_utf8(std::string_view bytes)
     for (std::size_t at = 0; at + 3 <= bytes.size(); at += 3) {
         const auto c = static_cast<char32_t>((static_cast<std::uint8_t>(bytes[at]) << 16 |
                                               static_cast<std::uint8_t>(bytes[at + 1]) << 8 |
-                                              static_cast<std::uint8_t>(bytes[at + 2])) % 0x110000);
+                                              static_cast<std::uint8_t>(bytes[at + 2])) %
+                                             0x110000);
         text.push_back(utf8_can_store(c) ? c : U'\uFFFD');
     }
     const std::string written = encode_utf8(text);

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "text/decimal.h"
 #include "engine/game_core.h"
 #include "tests/support/memory_file_system.h"
 #include "tests/support/scripted_prompts.h"
 #include "tests/support/scripted_random.h"
 #include "tests/support/silent_views.h"
+#include "text/decimal.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

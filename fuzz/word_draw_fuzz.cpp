@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "text/line_reader.h"
 #include "tests/support/memory_file_system.h"
 #include "tests/support/scripted_random.h"
+#include "text/line_reader.h"
 #include "words/word_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

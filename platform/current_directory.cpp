@@ -2,7 +2,8 @@
 
 #include <system_error>
 
-std::filesystem::path ProcessDirectory::path() const {
+std::filesystem::path ProcessDirectory::path() const
+{
     // A directory removed under the running game gives an empty path: the data
     // files then simply cannot be found.
     std::error_code error;

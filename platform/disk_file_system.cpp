@@ -15,7 +15,8 @@ public:
     explicit Descriptor(int value) : m_value(value) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
+    ~Descriptor()
+    {
         if (m_value >= 0)
             ::close(m_value);
     }
@@ -25,7 +26,8 @@ private:
     int m_value;
 };
 
-bool read_all(int descriptor, std::string& bytes) {
+bool read_all(int descriptor, std::string& bytes)
+{
     struct stat info {};
     // One byte beyond the size seen, so a file of that size ends in one pass.
     const auto expected = ::fstat(descriptor, &info) == 0 && info.st_size > 0
@@ -52,7 +54,8 @@ bool read_all(int descriptor, std::string& bytes) {
 
 // A new file gets the bits any program's new file gets: all read and write
 // bits less the process's umask, which can only be read by setting it.
-mode_t permission_bits(const std::filesystem::path& path) {
+mode_t permission_bits(const std::filesystem::path& path)
+{
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0)
         return info.st_mode & 07777;
@@ -63,7 +66,8 @@ mode_t permission_bits(const std::filesystem::path& path) {
 
 } // namespace
 
-FileSystem::Read DiskFileSystem::read(const std::filesystem::path& path, std::string& bytes) {
+FileSystem::Read DiskFileSystem::read(const std::filesystem::path& path, std::string& bytes)
+{
     bytes.clear();
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0)
@@ -74,12 +78,14 @@ FileSystem::Read DiskFileSystem::read(const std::filesystem::path& path, std::st
     return Read::failed;
 }
 
-bool DiskFileSystem::missing(const std::filesystem::path& path) {
+bool DiskFileSystem::missing(const std::filesystem::path& path)
+{
     std::error_code error;
     return std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found;
 }
 
-bool DiskFileSystem::replace(const std::filesystem::path& path, std::string_view bytes) {
+bool DiskFileSystem::replace(const std::filesystem::path& path, std::string_view bytes)
+{
     if (!m_steps.writable(path))
         return false;
     TemporaryFile temporary;
@@ -98,4 +104,7 @@ bool DiskFileSystem::replace(const std::filesystem::path& path, std::string_view
     return m_steps.sync_directory(directory_of(path));
 }
 
-void DiskFileSystem::remove_leftovers(const std::filesystem::path& path) { remove_leftover_temporaries(path); }
+void DiskFileSystem::remove_leftovers(const std::filesystem::path& path)
+{
+    remove_leftover_temporaries(path);
+}

@@ -9,7 +9,8 @@
 
 namespace {
 
-void remove_unless_held(const std::string& name) {
+void remove_unless_held(const std::string& name)
+{
     // Not blocking on anything a name might stand for: a pipe, a device, a link.
     const int descriptor = ::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
@@ -23,7 +24,8 @@ void remove_unless_held(const std::string& name) {
 
 } // namespace
 
-void remove_leftover_temporaries(const std::filesystem::path& file) {
+void remove_leftover_temporaries(const std::filesystem::path& file)
+{
     std::error_code error;
     std::filesystem::directory_iterator entry(directory_of(file), error);
     for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {

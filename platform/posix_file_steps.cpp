@@ -12,11 +12,15 @@
 
 namespace {
 
-std::string descriptor_link(int descriptor) { return "/proc/self/fd/" + std::to_string(descriptor); }
+std::string descriptor_link(int descriptor)
+{
+    return "/proc/self/fd/" + std::to_string(descriptor);
+}
 
 // A file without a name in directory, or -1. Without /proc it could never get a
 // name, so it is refused as by a kernel or file system that lacks O_TMPFILE.
-int open_unnamed(const std::filesystem::path& directory, mode_t mode) {
+int open_unnamed(const std::filesystem::path& directory, mode_t mode)
+{
     const int descriptor = ::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (descriptor >= 0 && ::access(descriptor_link(descriptor).c_str(), F_OK) != 0) {
         ::close(descriptor);
@@ -25,7 +29,8 @@ int open_unnamed(const std::filesystem::path& directory, mode_t mode) {
     return descriptor;
 }
 
-int open_named(std::string& name, const std::filesystem::path& path) {
+int open_named(std::string& name, const std::filesystem::path& path)
+{
     name = temporary_prefix(path) + "XXXXXX";
     const int descriptor = ::mkostemp(name.data(), O_CLOEXEC);
     if (descriptor < 0)
@@ -35,7 +40,8 @@ int open_named(std::string& name, const std::filesystem::path& path) {
 
 // A named file was open to a start-up's clearing of leftovers until it was
 // locked: it is the writer's only while its name still refers to it.
-bool lock(TemporaryFile& file) {
+bool lock(TemporaryFile& file)
+{
     if (::flock(file.descriptor, LOCK_EX) != 0)
         return false;
     if (file.name.empty() || still_named(file.descriptor, file.name))
@@ -45,7 +51,8 @@ bool lock(TemporaryFile& file) {
 }
 
 // A stream of its own, so closing it leaves the descriptor and its lock.
-std::FILE* open_stream(int descriptor) {
+std::FILE* open_stream(int descriptor)
+{
     const int copy = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
     std::FILE* stream = copy < 0 ? nullptr : ::fdopen(copy, "wb");
     if (stream == nullptr && copy >= 0)
@@ -53,7 +60,8 @@ std::FILE* open_stream(int descriptor) {
     return stream;
 }
 
-std::string random_name(const std::string& prefix, std::mt19937_64& dice) {
+std::string random_name(const std::string& prefix, std::mt19937_64& dice)
+{
     std::string name = prefix;
     for (std::size_t i = 0; i < TemporaryFile::random_length; ++i)
         name += TemporaryFile::random_characters[dice() % TemporaryFile::random_characters.size()];
@@ -62,12 +70,14 @@ std::string random_name(const std::string& prefix, std::mt19937_64& dice) {
 
 } // namespace
 
-bool PosixFileSteps::writable(const std::filesystem::path& path) {
+bool PosixFileSteps::writable(const std::filesystem::path& path)
+{
     // Asked for the effective user, as opening the file would be; a missing file is made anew.
     return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT;
 }
 
-bool PosixFileSteps::open(TemporaryFile& file, const std::filesystem::path& path, mode_t mode) {
+bool PosixFileSteps::open(TemporaryFile& file, const std::filesystem::path& path, mode_t mode)
+{
     // Any refusal of the unnamed way falls back to the named one: EISDIR from an
     // old kernel, EOPNOTSUPP from a file system without it, and real failures,
     // which the named way meets again.
@@ -89,17 +99,28 @@ bool PosixFileSteps::open(TemporaryFile& file, const std::filesystem::path& path
     return false;
 }
 
-bool PosixFileSteps::write(std::FILE* file, std::string_view bytes) {
+bool PosixFileSteps::write(std::FILE* file, std::string_view bytes)
+{
     return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
 }
 
-bool PosixFileSteps::flush(std::FILE* file) { return std::fflush(file) == 0; }
+bool PosixFileSteps::flush(std::FILE* file)
+{
+    return std::fflush(file) == 0;
+}
 
-bool PosixFileSteps::sync(std::FILE* file) { return ::fsync(::fileno(file)) == 0; }
+bool PosixFileSteps::sync(std::FILE* file)
+{
+    return ::fsync(::fileno(file)) == 0;
+}
 
-bool PosixFileSteps::close(std::FILE* file) { return std::fclose(file) == 0; }
+bool PosixFileSteps::close(std::FILE* file)
+{
+    return std::fclose(file) == 0;
+}
 
-bool PosixFileSteps::link(TemporaryFile& file, const std::filesystem::path& path) {
+bool PosixFileSteps::link(TemporaryFile& file, const std::filesystem::path& path)
+{
     if (!file.name.empty())
         return true;
     const std::string from = descriptor_link(file.descriptor);
@@ -119,11 +140,13 @@ bool PosixFileSteps::link(TemporaryFile& file, const std::filesystem::path& path
     return false;
 }
 
-bool PosixFileSteps::rename(const std::filesystem::path& from, const std::filesystem::path& to) {
+bool PosixFileSteps::rename(const std::filesystem::path& from, const std::filesystem::path& to)
+{
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
-bool PosixFileSteps::sync_directory(const std::filesystem::path& directory) {
+bool PosixFileSteps::sync_directory(const std::filesystem::path& directory)
+{
     const int descriptor = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0)
         return false;
@@ -132,4 +155,7 @@ bool PosixFileSteps::sync_directory(const std::filesystem::path& directory) {
     return synced;
 }
 
-void PosixFileSteps::remove(const std::filesystem::path& path) { ::unlink(path.c_str()); }
+void PosixFileSteps::remove(const std::filesystem::path& path)
+{
+    ::unlink(path.c_str());
+}

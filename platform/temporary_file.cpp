@@ -5,7 +5,8 @@
 
 namespace {
 
-std::string prefix_name(const std::filesystem::path& file) {
+std::string prefix_name(const std::filesystem::path& file)
+{
     // Built by appending: GCC 12 warns falsely on "." + std::string at -O3 (its bug 105329).
     std::string name = ".";
     name += file.filename().string();
@@ -15,27 +16,32 @@ std::string prefix_name(const std::filesystem::path& file) {
 
 } // namespace
 
-TemporaryFile::~TemporaryFile() {
+TemporaryFile::~TemporaryFile()
+{
     if (descriptor >= 0)
         ::close(descriptor);
 }
 
-std::string temporary_prefix(const std::filesystem::path& file) {
+std::string temporary_prefix(const std::filesystem::path& file)
+{
     return (file.parent_path() / prefix_name(file)).string();
 }
 
-bool is_temporary_name(const std::filesystem::path& file, std::string_view name) {
+bool is_temporary_name(const std::filesystem::path& file, std::string_view name)
+{
     const std::string prefix = prefix_name(file);
     return name.size() == prefix.size() + TemporaryFile::random_length && name.starts_with(prefix) &&
            name.find_first_not_of(TemporaryFile::random_characters, prefix.size()) == std::string_view::npos;
 }
 
-std::filesystem::path directory_of(const std::filesystem::path& file) {
+std::filesystem::path directory_of(const std::filesystem::path& file)
+{
     auto directory = file.parent_path();
     return directory.empty() ? "." : directory;
 }
 
-bool still_named(int descriptor, const std::string& name) {
+bool still_named(int descriptor, const std::string& name)
+{
     struct stat open_file {};
     struct stat named {};
     return ::fstat(descriptor, &open_file) == 0 && ::lstat(name.c_str(), &named) == 0 &&

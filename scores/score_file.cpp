@@ -3,23 +3,32 @@
 #include <algorithm>
 
 #include "platform/current_directory.h"
-#include "text/decimal.h"
 #include "platform/file_system.h"
+#include "text/decimal.h"
 #include "text/line_reader.h"
 #include "text/text_format.h"
 
-ScoreFile::ScoreFile(FileSystem& files, const CurrentDirectory& directory)
-    : m_files(files), m_directory(directory) {}
+ScoreFile::ScoreFile(FileSystem& files, const CurrentDirectory& directory) : m_files(files), m_directory(directory) {}
 
-std::filesystem::path ScoreFile::path() const { return m_directory.path() / "puntuaciones.txt"; }
+std::filesystem::path ScoreFile::path() const
+{
+    return m_directory.path() / "puntuaciones.txt";
+}
 
-bool ScoreFile::missing() const { return m_files.missing(path()); }
+bool ScoreFile::missing() const
+{
+    return m_files.missing(path());
+}
 
-void ScoreFile::remove_leftovers() { m_files.remove_leftovers(path()); }
+void ScoreFile::remove_leftovers()
+{
+    m_files.remove_leftovers(path());
+}
 
 // A place the file does not hold whole, or whose score is no number, reads as the
 // default place, so the record check always has numbers to compare with.
-std::vector<std::u32string> ScoreFile::read_lines(int n) const {
+std::vector<std::u32string> ScoreFile::read_lines(int n) const
+{
     const auto wanted = static_cast<std::size_t>(std::clamp(n, 0, 6));
     std::string bytes;
     if (m_files.read(path(), bytes) != FileSystem::Read::ok)
@@ -42,7 +51,8 @@ std::vector<std::u32string> ScoreFile::read_lines(int n) const {
     return lines;
 }
 
-bool ScoreFile::write(const ScoreCells& cells) {
+bool ScoreFile::write(const ScoreCells& cells)
+{
     std::string bytes;
     for (const auto& cell : cells) {
         if (!append_line(bytes, cell, new_file_format))

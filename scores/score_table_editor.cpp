@@ -3,16 +3,17 @@
 #include <algorithm>
 #include <string>
 
-#include "text/cp1252.h"
-#include "text/decimal.h"
-#include "scores/score_messages.h"
 #include "platform/prompts.h"
 #include "scores/score_file.h"
+#include "scores/score_messages.h"
+#include "text/cp1252.h"
+#include "text/decimal.h"
 
 namespace {
 
 // The name as the score file can hold it on one line.
-std::u32string storable_name(std::u32string name) {
+std::u32string storable_name(std::u32string name)
+{
     for (char32_t& c : name) {
         if (c == U'\r' || c == U'\n')
             c = U' ';
@@ -25,14 +26,18 @@ std::u32string storable_name(std::u32string name) {
 } // namespace
 
 ScoreTableEditor::ScoreTableEditor(ScoreFile& file, Prompts& prompts, ScoreTableView& view)
-    : m_file(file), m_prompts(prompts), m_view(view), m_cells(default_score_table()) {}
+    : m_file(file), m_prompts(prompts), m_view(view), m_cells(default_score_table())
+{
+}
 
-void ScoreTableEditor::set_cells(const ScoreCells& cells) {
+void ScoreTableEditor::set_cells(const ScoreCells& cells)
+{
     m_cells = cells;
     m_view.show_cells(m_cells);
 }
 
-void ScoreTableEditor::open_for_viewing() {
+void ScoreTableEditor::open_for_viewing()
+{
     viewing_only = true;
     const auto lines = m_file.read_lines(6);
     ScoreCells cells;
@@ -43,11 +48,12 @@ void ScoreTableEditor::open_for_viewing() {
 
 // The places above the record keep their entries and each place below it takes
 // the entry of the place above, so the old third place drops out.
-void ScoreTableEditor::insert_record(int place, std::int32_t points) {
+void ScoreTableEditor::insert_record(int place, std::int32_t points)
+{
     if (place < 1 || place > 3)
         return;
-    const auto name = storable_name(
-        m_prompts.input(scores_text::name_prompt, scores_text::name_title, std::u32string_view{}));
+    const auto name =
+        storable_name(m_prompts.input(scores_text::name_prompt, scores_text::name_title, std::u32string_view{}));
     const auto lines = m_file.read_lines(4);
     ScoreCells cells;
     for (int k = 1; k <= 3; ++k) {
@@ -68,29 +74,36 @@ void ScoreTableEditor::insert_record(int place, std::int32_t points) {
     m_view.show();
 }
 
-bool ScoreTableEditor::save(const ScoreCells& cells) {
+bool ScoreTableEditor::save(const ScoreCells& cells)
+{
     if (m_file.write(cells))
         return true;
     m_prompts.message(scores_text::save_failed, scores_text::error_title, MessageStyle::critical);
     return false;
 }
 
-void ScoreTableEditor::accept() {
+void ScoreTableEditor::accept()
+{
     if (!viewing_only && !save(m_cells))
         return;
     viewing_only = false;
     m_view.close();
 }
 
-void ScoreTableEditor::cancel() {
+void ScoreTableEditor::cancel()
+{
     viewing_only = false;
     m_view.close();
 }
 
-void ScoreTableEditor::erase() {
+void ScoreTableEditor::erase()
+{
     const auto cleared = default_score_table();
     if (save(cleared))
         set_cells(cleared);
 }
 
-void ScoreTableEditor::closed() { set_cells(default_score_table()); }
+void ScoreTableEditor::closed()
+{
+    set_cells(default_score_table());
+}

@@ -13,10 +13,14 @@ constexpr std::array<char32_t, 32> high_controls = {
     U'\u0090', U'\u2018', U'\u2019', U'\u201C', U'\u201D', U'\u2022', U'\u2013', U'\u2014',
     U'\u02DC', U'\u2122', U'\u0161', U'\u203A', U'\u0153', U'\u009D', U'\u017E', U'\u0178'};
 
-constexpr bool same_as_latin1(char32_t c) { return c < 0x80 || (c >= 0xA0 && c <= 0xFF); }
+constexpr bool same_as_latin1(char32_t c)
+{
+    return c < 0x80 || (c >= 0xA0 && c <= 0xFF);
+}
 
 // The byte of c, or a negative number when Windows-1252 has no byte for it.
-int byte_of(char32_t c) {
+int byte_of(char32_t c)
+{
     if (same_as_latin1(c))
         return static_cast<int>(c);
     const auto found = std::find(high_controls.begin(), high_controls.end(), c);
@@ -27,7 +31,8 @@ int byte_of(char32_t c) {
 
 } // namespace
 
-std::u32string decode_cp1252(std::string_view bytes) {
+std::u32string decode_cp1252(std::string_view bytes)
+{
     std::u32string text;
     text.reserve(bytes.size());
     for (const char byte : bytes) {
@@ -37,9 +42,13 @@ std::u32string decode_cp1252(std::string_view bytes) {
     return text;
 }
 
-bool cp1252_can_store(char32_t c) { return byte_of(c) >= 0; }
+bool cp1252_can_store(char32_t c)
+{
+    return byte_of(c) >= 0;
+}
 
-std::optional<std::string> encode_cp1252(std::u32string_view text) {
+std::optional<std::string> encode_cp1252(std::u32string_view text)
+{
     std::string bytes;
     bytes.reserve(text.size());
     for (const char32_t c : text) {

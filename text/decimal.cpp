@@ -5,9 +5,13 @@
 
 namespace {
 
-bool blank(char32_t c) { return c == U' ' || c == U'\t'; }
+bool blank(char32_t c)
+{
+    return c == U' ' || c == U'\t';
+}
 
-std::u32string_view trimmed(std::u32string_view text) {
+std::u32string_view trimmed(std::u32string_view text)
+{
     while (!text.empty() && blank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && blank(text.back()))
@@ -23,7 +27,8 @@ std::u32string decimal(std::int64_t value)
     return {digits.begin(), digits.end()};
 }
 
-std::optional<std::int64_t> whole_number(std::u32string_view text) {
+std::optional<std::int64_t> whole_number(std::u32string_view text)
+{
     text = trimmed(text);
     const bool negative = text.starts_with(U'-');
     if (negative || text.starts_with(U'+'))

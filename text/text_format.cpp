@@ -5,7 +5,8 @@
 #include "text/cp1252.h"
 #include "text/utf8.h"
 
-TextFormat text_format_of(std::string_view bytes) {
+TextFormat text_format_of(std::string_view bytes)
+{
     TextFormat format;
     if (utf8_beyond_ascii(bytes))
         format.encoding = TextFormat::Encoding::utf8;
@@ -15,15 +16,18 @@ TextFormat text_format_of(std::string_view bytes) {
     return format;
 }
 
-std::u32string decode_text(std::string_view bytes, TextFormat format) {
+std::u32string decode_text(std::string_view bytes, TextFormat format)
+{
     return format.encoding == TextFormat::Encoding::utf8 ? decode_utf8(bytes) : decode_cp1252(bytes);
 }
 
-bool can_store(char32_t c, TextFormat format) {
+bool can_store(char32_t c, TextFormat format)
+{
     return format.encoding == TextFormat::Encoding::utf8 ? utf8_can_store(c) : cp1252_can_store(c);
 }
 
-std::optional<std::string> encode_text(std::u32string_view text, TextFormat format) {
+std::optional<std::string> encode_text(std::u32string_view text, TextFormat format)
+{
     if (format.encoding == TextFormat::Encoding::windows_1252)
         return encode_cp1252(text);
     if (!std::all_of(text.begin(), text.end(), utf8_can_store))

@@ -13,18 +13,20 @@ constexpr std::size_t block_size = 64;
 // exactly when one of them leads a sequence that long, a lead byte must start a
 // shortest form no higher than U+10FFFF, and after E0, ED, F0 and F4 the range
 // is narrower (no overlong forms, no surrogates).
-constexpr Byte fault(Byte b3, Byte b2, Byte b1, Byte b0) {
+constexpr Byte fault(Byte b3, Byte b2, Byte b1, Byte b0)
+{
     const bool asked = (b1 >= 0xC0) | (b2 >= 0xE0) | (b3 >= 0xF0);
     const bool continues = (b0 & 0xC0) == 0x80;
     const bool bad_lead = ((b0 & 0xFE) == 0xC0) | (b0 >= 0xF5);
-    const bool bad_second = ((b1 == 0xE0) & (b0 < 0xA0)) | ((b1 == 0xED) & (b0 > 0x9F)) |
-                            ((b1 == 0xF0) & (b0 < 0x90)) | ((b1 == 0xF4) & (b0 > 0x8F));
+    const bool bad_second = ((b1 == 0xE0) & (b0 < 0xA0)) | ((b1 == 0xED) & (b0 > 0x9F)) | ((b1 == 0xF0) & (b0 < 0x90)) |
+                            ((b1 == 0xF4) & (b0 > 0x8F));
     return (asked != continues) | bad_lead | bad_second;
 }
 
 } // namespace
 
-bool utf8_beyond_ascii(std::string_view bytes) {
+bool utf8_beyond_ascii(std::string_view bytes)
+{
     const auto* p = reinterpret_cast<const Byte*>(bytes.data());
     const std::size_t size = bytes.size();
     Byte faults = 0;
@@ -58,7 +60,8 @@ bool utf8_beyond_ascii(std::string_view bytes) {
     return faults == 0 && (seen & 0x80) != 0;
 }
 
-std::u32string decode_utf8(std::string_view bytes) {
+std::u32string decode_utf8(std::string_view bytes)
+{
     std::u32string text;
     text.reserve(bytes.size());
     for (std::size_t at = 0; at < bytes.size();) {
@@ -73,9 +76,13 @@ std::u32string decode_utf8(std::string_view bytes) {
     return text;
 }
 
-bool utf8_can_store(char32_t c) { return c < 0xD800 || (c > 0xDFFF && c <= 0x10FFFF); }
+bool utf8_can_store(char32_t c)
+{
+    return c < 0xD800 || (c > 0xDFFF && c <= 0x10FFFF);
+}
 
-std::string encode_utf8(std::u32string_view text) {
+std::string encode_utf8(std::u32string_view text)
+{
     std::string bytes;
     bytes.reserve(text.size());
     const auto put = [&bytes](char32_t value) { bytes.push_back(static_cast<char>(value)); };

@@ -10,8 +10,8 @@ struct ClassRole {
 };
 
 constexpr ClassRole roles[] = {
-    {"StatusBar", QAccessible::StatusBar},   {"PictureBox", QAccessible::Graphic},
-    {"AddWordsDialog", QAccessible::Dialog}, {"ScoreWindow", QAccessible::Dialog},
+    {"StatusBar", QAccessible::StatusBar},    {"PictureBox", QAccessible::Graphic},
+    {"AddWordsDialog", QAccessible::Dialog},  {"ScoreWindow", QAccessible::Dialog},
     {"Announcer", QAccessible::Notification}, {"SlotRow", QAccessible::StaticText},
 };
 

@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/add_words_dialog_layout.h"
 #include "ui/accessible_roles.h"
+#include "ui/add_words_dialog_layout.h"
+#include "ui/art/picture.h"
 #include "ui/design_widget.h"
 #include "ui/frame_box.h"
-#include "ui/art/picture.h"
 #include "ui/picture_box.h"
 #include "ui/texts.h"
 #include "ui/unicode_text.h"

@@ -33,8 +33,8 @@ protected:
 private:
     void note()
     {
-        const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
-            std::chrono::system_clock::now().time_since_epoch());
+        const auto now =
+            std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::system_clock::now().time_since_epoch());
         // A plain stream, as the file may be a pipe the benchmark waits on.
         std::ofstream(m_file, std::ios::app) << now.count() << '\n' << std::flush;
         if (m_exit_after)
@@ -51,5 +51,6 @@ void note_first_paint_when_asked(QWidget& window)
 {
     const QByteArray file = qgetenv("CUERDALOKKK_FIRST_PAINT");
     if (!file.isEmpty())
-        new FirstPaintWatch(window, file.toStdString(), qEnvironmentVariableIsSet("CUERDALOKKK_EXIT_AFTER_FIRST_PAINT"));
+        new FirstPaintWatch(window, file.toStdString(),
+                            qEnvironmentVariableIsSet("CUERDALOKKK_EXIT_AFTER_FIRST_PAINT"));
 }

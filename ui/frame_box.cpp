@@ -18,8 +18,7 @@ void FrameBox::paintEvent(QPaintEvent*)
     painter.drawRect(border.translated(1, 1));
     if (title().isEmpty())
         return;
-    const QRect caption(caption_left, 0, metrics.horizontalAdvance(title()) + 2 * caption_padding,
-                        metrics.height());
+    const QRect caption(caption_left, 0, metrics.horizontalAdvance(title()) + 2 * caption_padding, metrics.height());
     painter.fillRect(caption, palette().window());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter, title());

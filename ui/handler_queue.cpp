@@ -28,7 +28,8 @@ void HandlerQueue::request_one_player_game()
 
 void HandlerQueue::post()
 {
-    QMetaObject::invokeMethod(&m_context, [this] { deliver(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &m_context, [this] { deliver(); }, Qt::QueuedConnection);
 }
 
 void HandlerQueue::deliver()

@@ -10,14 +10,14 @@
 
 #include "ui/accessible_roles.h"
 #include "ui/announcer.h"
+#include "ui/art/picture.h"
+#include "ui/art/piece_places.h"
 #include "ui/centred.h"
 #include "ui/design_widget.h"
 #include "ui/frame_box.h"
 #include "ui/letter_list.h"
 #include "ui/main_window_layout.h"
-#include "ui/art/picture.h"
 #include "ui/picture_box.h"
-#include "ui/art/piece_places.h"
 #include "ui/slot_row.h"
 #include "ui/status_bar.h"
 #include "ui/texts.h"
@@ -78,8 +78,8 @@ MainWindow::MainWindow()
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(ui_text::main_window_title.toString());
     setWindowIcon(art::program_icon());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(design_font(arial_8));
     createActions();
     createMenus();

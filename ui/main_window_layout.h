@@ -11,11 +11,11 @@ inline constexpr int slot_pitch = 300;
 
 // The right-letters list stands over its frame, as the wrong-letters list stands in its own.
 inline constexpr DesignControl right_letters = {"rightLetters", {240, 3840, 2895, 2985}, {}, ms_sans_serif_8};
-inline constexpr DesignControl wrong_letters_frame = {"wrongLettersFrame", {3480, 3600, 3135, 3375},
-                                                      ui_text::wrong_letters, arial_8};
+inline constexpr DesignControl wrong_letters_frame = {
+    "wrongLettersFrame", {3480, 3600, 3135, 3375}, ui_text::wrong_letters, arial_8};
 inline constexpr DesignControl wrong_letters = {"wrongLetters", {120, 240, 2895, 2985}, {}, ms_sans_serif_8};
-inline constexpr DesignControl right_letters_frame = {"rightLettersFrame", {120, 3600, 3135, 3375},
-                                                      ui_text::right_letters, arial_8};
+inline constexpr DesignControl right_letters_frame = {
+    "rightLettersFrame", {120, 3600, 3135, 3375}, ui_text::right_letters, arial_8};
 inline constexpr DesignControl hanged_frame = {"hangedFrame", {6720, 0, 3375, 6975}, ui_text::hanged, arial_8};
 // Inside the hanged frame, behind the pieces of the figure.
 inline constexpr DesignControl figure_backdrop = {"figureBackdrop", {120, 240, 3135, 6615}, {}, ms_sans_serif_8};

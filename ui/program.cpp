@@ -6,9 +6,8 @@
 #include "ui/centred.h"
 
 Program::Program(Surroundings surroundings)
-    : m_prompts(surroundings.prompts),
-      m_core(surroundings.files, surroundings.directory, surroundings.random, m_prompts, m_score_window, m_handlers,
-             m_main_window),
+    : m_prompts(surroundings.prompts), m_core(surroundings.files, surroundings.directory, surroundings.random,
+                                              m_prompts, m_score_window, m_handlers, m_main_window),
       m_typed(m_main_window, [this](char32_t c) { m_handlers.run([this, c] { m_core.game.type_character(c); }); })
 {
     connect_commands();
@@ -49,9 +48,12 @@ void Program::connect_commands()
     on(Command::about, [this] { open_about(); });
 
     ScoreTableEditor& table = m_core.score_table;
-    QObject::connect(&m_score_window.accept_button(), &QPushButton::clicked, &m_score_window, [&table] { table.accept(); });
-    QObject::connect(&m_score_window.cancel_button(), &QPushButton::clicked, &m_score_window, [&table] { table.cancel(); });
-    QObject::connect(&m_score_window.erase_button(), &QPushButton::clicked, &m_score_window, [&table] { table.erase(); });
+    QObject::connect(&m_score_window.accept_button(), &QPushButton::clicked, &m_score_window,
+                     [&table] { table.accept(); });
+    QObject::connect(&m_score_window.cancel_button(), &QPushButton::clicked, &m_score_window,
+                     [&table] { table.cancel(); });
+    QObject::connect(&m_score_window.erase_button(), &QPushButton::clicked, &m_score_window,
+                     [&table] { table.erase(); });
     QObject::connect(&m_score_window, &ScoreWindow::closedByUser, &m_score_window, [&table] { table.closed(); });
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 #include <QPointer>
 
+#include "engine/game_core.h"
 #include "ui/about_box.h"
 #include "ui/add_words_dialog.h"
-#include "engine/game_core.h"
 #include "ui/handler_queue.h"
 #include "ui/main_window.h"
 #include "ui/score_window.h"

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/centred.h"
 #include "ui/accessible_roles.h"
+#include "ui/centred.h"
 #include "ui/design_widget.h"
 #include "ui/score_window_layout.h"
 #include "ui/texts.h"

@@ -28,7 +28,9 @@ inline constexpr DesignControl score_cells[] = {
     {"scoreCell5", {4320, 1800, 975, 255}, {}, ms_sans_serif_8},
 };
 // They read Aceptar, Cancelar, Borrar from left to right; Tab goes Aceptar, Borrar, Cancelar.
-inline constexpr DesignControl accept_button = {"acceptButton", {1920, 2400, 1095, 375}, ui_text::accept, ms_sans_serif_8};
+inline constexpr DesignControl accept_button = {
+    "acceptButton", {1920, 2400, 1095, 375}, ui_text::accept, ms_sans_serif_8};
 inline constexpr DesignControl erase_button = {"eraseButton", {4320, 2400, 1095, 375}, ui_text::erase, ms_sans_serif_8};
-inline constexpr DesignControl cancel_button = {"cancelButton", {3120, 2400, 1095, 375}, ui_text::cancel, ms_sans_serif_8};
+inline constexpr DesignControl cancel_button = {
+    "cancelButton", {3120, 2400, 1095, 375}, ui_text::cancel, ms_sans_serif_8};
 } // namespace score_window_layout

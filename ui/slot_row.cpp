@@ -2,10 +2,10 @@
 
 #include <QPainter>
 
-#include "ui/main_window_layout.h"
 #include "engine/spoken_word.h"
-#include "ui/unicode_text.h"
 #include "engine/word_slots.h"
+#include "ui/main_window_layout.h"
+#include "ui/unicode_text.h"
 
 namespace {
 constexpr int pitch = main_window_layout::slot_pitch / twips_per_pixel;

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QWindow>
 
-#include "ui/accessible_roles.h"
 #include "engine/board.h"
+#include "ui/accessible_roles.h"
 #include "ui/design.h"
 #include "ui/lock_keys.h"
 #include "ui/texts.h"
@@ -78,8 +78,8 @@ void StatusBar::refresh_indicators()
     show_lock(caps_panel, ui_text::caps_lock, locks.caps_lock);
     show_lock(num_panel, ui_text::num_lock, locks.num_lock);
     const QDateTime now = QDateTime::currentDateTime();
-    for (const auto& [n, format, what] : {std::tuple{time_panel, u"hh:mm", ui_text::time},
-                                           std::tuple{date_panel, u"dd/MM/yyyy", ui_text::date}}) {
+    for (const auto& [n, format, what] :
+         {std::tuple{time_panel, u"hh:mm", ui_text::time}, std::tuple{date_panel, u"dd/MM/yyyy", ui_text::date}}) {
         const QString text = now.toString(QString::fromUtf16(format));
         show_panel(panel(n), text, QStringLiteral("%1 %2").arg(what, text));
     }
@@ -101,8 +101,7 @@ void StatusBar::resizeEvent(QResizeEvent*)
 // Each key event reaches the window handle before any widget: refresh once per event.
 bool StatusBar::eventFilter(QObject* receiver, QEvent* event)
 {
-    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
-        && qobject_cast<QWindow*>(receiver))
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && qobject_cast<QWindow*>(receiver))
         refresh_indicators();
     return false;
 }

@@ -29,8 +29,8 @@ bool typed_by_player(char32_t c)
 
 bool types_something(const QKeyEvent& key)
 {
-    return key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab
-           && !(key.modifiers() & (Qt::AltModifier | Qt::MetaModifier));
+    return key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab &&
+           !(key.modifiers() & (Qt::AltModifier | Qt::MetaModifier));
 }
 } // namespace
 
@@ -51,8 +51,8 @@ bool TypedCharacters::eventFilter(QObject* receiver, QEvent* event)
 bool TypedCharacters::from_window(QObject* receiver) const
 {
     const auto* widget = qobject_cast<QWidget*>(receiver);
-    return widget && widget == QGuiApplication::focusObject() && widget->window() == &m_window
-           && m_window.isActiveWindow();
+    return widget && widget == QGuiApplication::focusObject() && widget->window() == &m_window &&
+           m_window.isActiveWindow();
 }
 
 void TypedCharacters::hand_over(const QString& text)

@@ -2,16 +2,19 @@
 
 #include <utility>
 
-#include "words/word_messages.h"
 #include "platform/prompts.h"
 #include "words/word_file.h"
+#include "words/word_messages.h"
 
 AddWords::AddWords(WordFile& words, Prompts& prompts, AddWordsView& view)
-    : m_words(words), m_prompts(prompts), m_view(view) {}
+    : m_words(words), m_prompts(prompts), m_view(view)
+{
+}
 
 // The caret does not matter: whatever was typed or pasted, the text keeps its
 // first 20 characters.
-void AddWords::text_changed(std::u32string text, std::size_t /*caret*/) {
+void AddWords::text_changed(std::u32string text, std::size_t /*caret*/)
+{
     m_text = std::move(text);
     if (m_text.size() <= max_length)
         return;
@@ -20,12 +23,14 @@ void AddWords::text_changed(std::u32string text, std::size_t /*caret*/) {
     m_view.beep();
 }
 
-void AddWords::key_pressed(char32_t c) {
+void AddWords::key_pressed(char32_t c)
+{
     if (c == U'\r')
         add_word();
 }
 
-void AddWords::add_word() {
+void AddWords::add_word()
+{
     if (m_text.empty()) {
         m_view.close();
         return;
@@ -43,4 +48,7 @@ void AddWords::add_word() {
     }
 }
 
-void AddWords::stop() { m_view.close(); }
+void AddWords::stop()
+{
+    m_view.close();
+}

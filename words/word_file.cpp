@@ -2,14 +2,14 @@
 
 #include <cmath>
 
-#include "words/builtin_words.h"
 #include "platform/current_directory.h"
 #include "platform/file_system.h"
-#include "words/line_index.h"
-#include "text/line_reader.h"
 #include "platform/random_source.h"
+#include "text/line_reader.h"
 #include "text/storable_word.h"
 #include "text/text_format.h"
+#include "words/builtin_words.h"
+#include "words/line_index.h"
 
 namespace {
 
@@ -17,7 +17,8 @@ namespace {
 // in single precision, with k = 0 and k = count standing for the last line. Beyond
 // 2^24 lines a float cannot tell neighbouring line numbers apart, so there the
 // product is taken in double precision.
-std::int64_t line_number(std::int64_t count, double r) {
+std::int64_t line_number(std::int64_t count, double r)
+{
     constexpr std::int64_t float_exact = std::int64_t{1} << 24;
     const auto k = count <= float_exact
                        ? static_cast<std::int64_t>(std::floor(static_cast<float>(count) * static_cast<float>(r)))
@@ -25,7 +26,8 @@ std::int64_t line_number(std::int64_t count, double r) {
     return k <= 0 || k >= count ? count : k;
 }
 
-bool has_non_empty_line(std::string_view bytes, TextFormat format) {
+bool has_non_empty_line(std::string_view bytes, TextFormat format)
+{
     LineReader lines(bytes, format);
     std::string_view line;
     while (lines.next(line)) {
@@ -38,22 +40,35 @@ bool has_non_empty_line(std::string_view bytes, TextFormat format) {
 } // namespace
 
 WordFile::WordFile(FileSystem& files, const CurrentDirectory& directory, RandomSource& random)
-    : m_files(files), m_directory(directory), m_random(random) {}
+    : m_files(files), m_directory(directory), m_random(random)
+{
+}
 
-std::filesystem::path WordFile::path() const { return m_directory.path() / "palabras.txt"; }
+std::filesystem::path WordFile::path() const
+{
+    return m_directory.path() / "palabras.txt";
+}
 
-bool WordFile::missing() const { return m_files.missing(path()); }
+bool WordFile::missing() const
+{
+    return m_files.missing(path());
+}
 
-void WordFile::remove_leftovers() { m_files.remove_leftovers(path()); }
+void WordFile::remove_leftovers()
+{
+    m_files.remove_leftovers(path());
+}
 
-bool WordFile::create() {
+bool WordFile::create()
+{
     std::string bytes;
     for (const auto word : builtin_words)
         append_line(bytes, word, new_file_format);
     return m_files.replace(path(), bytes);
 }
 
-DrawnWord WordFile::draw() {
+DrawnWord WordFile::draw()
+{
     DrawnWord drawn;
     std::string bytes;
     if (m_files.read(path(), bytes) != FileSystem::Read::ok)
@@ -68,7 +83,8 @@ DrawnWord WordFile::draw() {
     return drawn;
 }
 
-WordFile::Append WordFile::append(std::u32string_view word) {
+WordFile::Append WordFile::append(std::u32string_view word)
+{
     std::string bytes;
     if (m_files.read(path(), bytes) == FileSystem::Read::failed)
         return Append::failed;

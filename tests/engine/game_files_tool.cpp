@@ -5,13 +5,13 @@
 #include <cstring>
 #include <iostream>
 
-#include "words/add_words.h"
+#include "engine/game_core.h"
 #include "platform/current_directory.h"
 #include "platform/disk_file_system.h"
-#include "engine/game_core.h"
 #include "platform/prompts.h"
 #include "platform/random_source.h"
 #include "tests/support/silent_views.h"
+#include "words/add_words.h"
 
 namespace {
 

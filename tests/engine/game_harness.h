@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/case_name.h"
-#include "text/cp1252.h"
-#include "text/decimal.h"
 #include "engine/deferred_game.h"
 #include "engine/game_core.h"
+#include "tests/support/case_name.h"
 #include "tests/support/memory_file_system.h"
 #include "tests/support/scripted_prompts.h"
 #include "tests/support/scripted_random.h"
+#include "text/cp1252.h"
+#include "text/decimal.h"
 
 struct CountingDeferred final : DeferredGame {
     int requests = 0;

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <optional>
 
-#include "tests/engine/game_harness.h"
 #include "engine/spoken_word.h"
+#include "tests/engine/game_harness.h"
 
 namespace {
 
@@ -39,91 +39,169 @@ const std::u32string nine_misses = U"abcdghijk";
 INSTANTIATE_TEST_SUITE_P(
     Games, Play,
     testing::Values(
-        Scenario{"NothingBeforeTheFirstGame", {U"Feo"}, {}, U"feo",
+        Scenario{"NothingBeforeTheFirstGame",
+                 {U"Feo"},
+                 {},
+                 U"feo",
                  U"[] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  | - | score 0 | over"},
-        Scenario{"EveryOccurrenceInItsCaseListedLower", {U"MaNteQuIlla"}, {}, U"<F2>LaC",
+        Scenario{"EveryOccurrenceInItsCaseListedLower",
+                 {U"MaNteQuIlla"},
+                 {},
+                 U"<F2>LaC",
                  U"[ a      lla] right la wrong c pieces 1 | Aciertos: 2 | Fallos: 1 |  |  | score 0"},
-        Scenario{"AccentsEnyeAndCedillaAreLettersOfTheirOwn", {U"ÑaÓç"}, {}, U"<F2>noÇ",
+        Scenario{"AccentsEnyeAndCedillaAreLettersOfTheirOwn",
+                 {U"ÑaÓç"},
+                 {},
+                 U"<F2>noÇ",
                  U"[   ç] right ç wrong no pieces 2 | Aciertos: 1 | Fallos: 2 |  |  | score 0"},
-        Scenario{"LetterTriedBeforeChangesNothing", {U"Feo"}, {}, U"<F2>fFxXx",
-                 U"[F  ] right f wrong x pieces 1 | Aciertos: 1 | Fallos: 1 |  |  | score 0", U"",
+        Scenario{"LetterTriedBeforeChangesNothing",
+                 {U"Feo"},
+                 {},
+                 U"<F2>fFxXx",
+                 U"[F  ] right f wrong x pieces 1 | Aciertos: 1 | Fallos: 1 |  |  | score 0",
+                 U"",
                  U"Palabra nueva de 3 letras. | Acierto: f. | f ya está probada. | Fallo: x. Quedan 8 intentos. | "
                  U"x ya está probada. | x ya está probada. | "},
         // Mended: characters nobody can type stand revealed, so the word can be won.
-        Scenario{"NonLettersStandRevealedAndChangeNothing", {U"Ola 2ü"}, {}, U"<F2>5 ü\r\b\x1b\x06\x1a",
-                 U"[    2ü] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  |  | score 0", U"",
+        Scenario{"NonLettersStandRevealedAndChangeNothing",
+                 {U"Ola 2ü"},
+                 {},
+                 U"<F2>5 ü\r\b\x1b\x06\x1a",
+                 U"[    2ü] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  |  | score 0",
+                 U"",
                  U"Palabra nueva de 6 letras. | 5 no es una letra. | espacio no es una letra. | ü no es una letra. | "
                  U"Intro no es una letra. | Retroceso no es una letra. | Escape no es una letra. | "
                  U"Control+F no es una letra. | Control+Z no es una letra. | "},
-        Scenario{"NinthMissLosesTheWord", {U"Feo"}, {}, U"<F2>" + nine_misses + U"lfeo",
+        Scenario{"NinthMissLosesTheWord",
+                 {U"Feo"},
+                 {},
+                 U"<F2>" + nine_misses + U"lfeo",
                  U"[   ] right  wrong abcdghijk pieces 9 | Aciertos: 0 | Fallos: 9 |  | - | score 0 | over",
                  U"[PeRdEdOr] Has perdido...\r\nLa palabra era: Feo ",
                  U"Palabra nueva de 3 letras. | Fallo: a. Quedan 8 intentos. | Fallo: b. Quedan 7 intentos. | "
                  U"Fallo: c. Quedan 6 intentos. | Fallo: d. Quedan 5 intentos. | Fallo: g. Quedan 4 intentos. | "
                  U"Fallo: h. Quedan 3 intentos. | Fallo: i. Quedan 2 intentos. | Fallo: j. Queda 1 intento. | "
                  U"Fallo: k. Has perdido. | "},
-        Scenario{"OnePlayerWordWonEarnsPointsAndTheNextWordFollows", {U"Feo"}, {}, U"<F2>fxeo",
+        Scenario{"OnePlayerWordWonEarnsPointsAndTheNextWordFollows",
+                 {U"Feo"},
+                 {},
+                 U"<F2>fxeo",
                  U"[   ] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  | 1000 puntos. | score 1000",
                  U"[¡¡¡GaNaDoR!!!] Has ganado ",
                  U"Palabra nueva de 3 letras. | Acierto: f. | Fallo: x. Quedan 8 intentos. | Acierto: e. | "
                  U"Acierto: o. 1000 puntos. Palabra nueva de 3 letras. | "},
-        Scenario{"WinnerIsThePlayerInTurn", {U"Ño"}, {}, U"<F4>ñO",
+        Scenario{"WinnerIsThePlayerInTurn",
+                 {U"Ño"},
+                 {},
+                 U"<F4>ñO",
                  U"[Ño] right ño wrong  pieces 0 | Aciertos :2 | Fallos: 0 |  | - | score 0 | over",
                  U"[¡¡¡GaNaDoR!!!] El ganador ha sido: Jugador2 ",
                  U"Palabra nueva de 2 letras. Turno de Jugador1. | Acierto: ñ. Turno de Jugador2. | Acierto: o. | "},
         // Every move passes the turn but a letter tried before.
-        Scenario{"PairTakesTurns", {U"PiZarrA"}, {}, U"<F4>p5 xxa",
-                 U"[P  a  A] right pa wrong x pieces 1 | Aciertos: 2 | Fallos: 1 | Jugador2 | - | score 0", U"",
-                 U"Palabra nueva de 7 letras. Turno de Jugador1. | Acierto: p. Turno de Jugador2. | 5 no es una letra. Turno de Jugador1. | "
-                 U"espacio no es una letra. Turno de Jugador2. | Fallo: x. Quedan 8 intentos. Turno de Jugador1. | x ya está probada. | "
-                 U"Acierto: a. Turno de Jugador2. | "},
-        Scenario{"FourPlayersTakeTurnsAfterTheOneWhoSetTheWord", {U"Feo"}, {U"4", U"PiZarrA"}, U"<F5>p5 xxa",
-                 U"[P  a  A] right pa wrong x pieces 1 | Aciertos: 2 | Fallos: 1 | Jugador4 | - | score 0",
-                 U"?CuErDaLoKKK ?Jugador1 ", U"Palabra nueva de 7 letras. Turno de Jugador2. | Acierto: p. Turno de Jugador3. | 5 no es una letra. Turno de Jugador4. | "
-                 U"espacio no es una letra. Turno de Jugador2. | Fallo: x. Quedan 8 intentos. Turno de Jugador3. | x ya está probada. | "
-                 U"Acierto: a. Turno de Jugador4. | "},
-        Scenario{"TwoOfSeveralAgainstTheComputerIsOneTurn", {U"PiZarrA"}, {U"2"}, U"<F6>p5 xxa",
+        Scenario{"PairTakesTurns",
+                 {U"PiZarrA"},
+                 {},
+                 U"<F4>p5 xxa",
                  U"[P  a  A] right pa wrong x pieces 1 | Aciertos: 2 | Fallos: 1 | Jugador2 | - | score 0",
-                 U"?CuErDaLoKKK ", U"Palabra nueva de 7 letras. Turno de Jugador2. | Acierto: p. Turno de Jugador2. | 5 no es una letra. Turno de Jugador2. | "
-                 U"espacio no es una letra. Turno de Jugador2. | Fallo: x. Quedan 8 intentos. Turno de Jugador2. | x ya está probada. | "
+                 U"",
+                 U"Palabra nueva de 7 letras. Turno de Jugador1. | Acierto: p. Turno de Jugador2. | 5 no es una letra. "
+                 U"Turno de Jugador1. | "
+                 U"espacio no es una letra. Turno de Jugador2. | Fallo: x. Quedan 8 intentos. Turno de Jugador1. | x "
+                 U"ya está probada. | "
                  U"Acierto: a. Turno de Jugador2. | "},
-        Scenario{"TwoPlayersWordEndsTheOnePlayerWayWithTheScoreHidden", {U"MoTo"}, {U"Si"}, U"<F3>si",
+        Scenario{"FourPlayersTakeTurnsAfterTheOneWhoSetTheWord",
+                 {U"Feo"},
+                 {U"4", U"PiZarrA"},
+                 U"<F5>p5 xxa",
+                 U"[P  a  A] right pa wrong x pieces 1 | Aciertos: 2 | Fallos: 1 | Jugador4 | - | score 0",
+                 U"?CuErDaLoKKK ?Jugador1 ",
+                 U"Palabra nueva de 7 letras. Turno de Jugador2. | Acierto: p. Turno de Jugador3. | 5 no es una letra. "
+                 U"Turno de Jugador4. | "
+                 U"espacio no es una letra. Turno de Jugador2. | Fallo: x. Quedan 8 intentos. Turno de Jugador3. | x "
+                 U"ya está probada. | "
+                 U"Acierto: a. Turno de Jugador4. | "},
+        Scenario{"TwoOfSeveralAgainstTheComputerIsOneTurn",
+                 {U"PiZarrA"},
+                 {U"2"},
+                 U"<F6>p5 xxa",
+                 U"[P  a  A] right pa wrong x pieces 1 | Aciertos: 2 | Fallos: 1 | Jugador2 | - | score 0",
+                 U"?CuErDaLoKKK ",
+                 U"Palabra nueva de 7 letras. Turno de Jugador2. | Acierto: p. Turno de Jugador2. | 5 no es una letra. "
+                 U"Turno de Jugador2. | "
+                 U"espacio no es una letra. Turno de Jugador2. | Fallo: x. Quedan 8 intentos. Turno de Jugador2. | x "
+                 U"ya está probada. | "
+                 U"Acierto: a. Turno de Jugador2. | "},
+        Scenario{"TwoPlayersWordEndsTheOnePlayerWayWithTheScoreHidden",
+                 {U"MoTo"},
+                 {U"Si"},
+                 U"<F3>si",
                  U"[    ] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 | Jugador1 | - | score 1000",
                  U"?Jugador2 [¡¡¡GaNaDoR!!!] Has ganado "},
-        Scenario{"EmptyWordOfSeveralPlayersIsWonByTheFirstKey", {U"Feo", U""}, {U"3"}, U"<F6>q",
+        Scenario{"EmptyWordOfSeveralPlayersIsWonByTheFirstKey",
+                 {U"Feo", U""},
+                 {U"3"},
+                 U"<F6>q",
                  U"[] right  wrong q pieces 1 | Aciertos :0 | Fallos: 1 |  | - | score 0 | over",
                  U"?CuErDaLoKKK [¡¡¡GaNaDoR!!!] El ganador ha sido: Jugador2 "},
-        Scenario{"TwoPlayersSwapRolesEvenAfterACancelledPrompt", {U"Feo"}, {U"Uno", U"", U"Tres"}, U"<F3><F3><F3>",
+        Scenario{"TwoPlayersSwapRolesEvenAfterACancelledPrompt",
+                 {U"Feo"},
+                 {U"Uno", U"", U"Tres"},
+                 U"<F3><F3><F3>",
                  U"[    ] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 | Jugador1 | - | score 0",
                  U"?Jugador2 ?Jugador1 ?Jugador2 "},
-        Scenario{"AnotherModeLetsJugador2SetTheNextWord", {U"Feo"}, {U"Uno", U"Dos"}, U"<F3><F2><F3>",
+        Scenario{"AnotherModeLetsJugador2SetTheNextWord",
+                 {U"Feo"},
+                 {U"Uno", U"Dos"},
+                 U"<F3><F2><F3>",
                  U"[   ] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 | Jugador1 | - | score 0",
                  U"?Jugador2 ?Jugador2 "},
         // The score display goes and nobody sets a two-player word any more, but the
         // game on screen goes on in its own mode.
-        Scenario{"CancelledCommandsLeaveTheGameOnScreenInItsMode", {U"Feo"}, {U"Uno", U"", U"abc", U""},
+        Scenario{"CancelledCommandsLeaveTheGameOnScreenInItsMode",
+                 {U"Feo"},
+                 {U"Uno", U"", U"abc", U""},
                  U"<F3><F5><F6><F3>u",
                  U"[U  ] right u wrong  pieces 0 | Aciertos: 1 | Fallos: 0 | Jugador1 | - | score 0",
                  U"?Jugador2 ?CuErDaLoKKK ?CuErDaLoKKK ?Jugador2 "
                  U"[CuErDaLoKKK] El número de jugadores debe estar entre 2 y 30 "},
-        Scenario{"TwentyOneCharactersAreAWord", {U"Feo"}, {U"5", U"ÁÉÍÓÚáéíóúÑñÇçaeiou A"}, U"<F5>a",
+        Scenario{"TwentyOneCharactersAreAWord",
+                 {U"Feo"},
+                 {U"5", U"ÁÉÍÓÚáéíóúÑñÇçaeiou A"},
+                 U"<F5>a",
                  U"[              a     A] right a wrong  pieces 0 | Aciertos: 1 | Fallos: 0 | Jugador3 | - | score 0",
                  U"?CuErDaLoKKK ?Jugador1 "},
-        Scenario{"TwentyTwoCharactersAreRefused", {U"Feo"}, {U"abcdefghij 1234567890X"}, U"<F3>",
+        Scenario{"TwentyTwoCharactersAreRefused",
+                 {U"Feo"},
+                 {U"abcdefghij 1234567890X"},
+                 U"<F3>",
                  U"[] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  | - | score 0 | over",
                  U"?Jugador2 [Error] La palabra no puede tener más de 21 letras. "},
-        Scenario{"ThirtyOnePlayersAreTooMany", {U"Feo"}, {U"31"}, U"<F6>",
+        Scenario{"ThirtyOnePlayersAreTooMany",
+                 {U"Feo"},
+                 {U"31"},
+                 U"<F6>",
                  U"[] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  | - | score 0 | over",
-                 U"?CuErDaLoKKK [CuErDaLoKKK] El máximo de jugadores es 30 ", U""},
+                 U"?CuErDaLoKKK [CuErDaLoKKK] El máximo de jugadores es 30 ",
+                 U""},
         // Mended: a count that is no whole number of at least 2 was taken, and the
         // turn then counted up for ever.
-        Scenario{"FractionIsNoPlayerCount", {U"Feo"}, {U"2.5"}, U"<F6>",
+        Scenario{"FractionIsNoPlayerCount",
+                 {U"Feo"},
+                 {U"2.5"},
+                 U"<F6>",
                  U"[] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  | - | score 0 | over",
                  U"?CuErDaLoKKK [CuErDaLoKKK] El número de jugadores debe estar entre 2 y 30 "},
-        Scenario{"BlanksAroundTheCountAreTaken", {U"Feo"}, {U" 30 "}, U"<F6>xy",
-                 U"[   ] right  wrong xy pieces 2 | Aciertos: 0 | Fallos: 2 | Jugador4 | - | score 0", U"?CuErDaLoKKK "},
+        Scenario{"BlanksAroundTheCountAreTaken",
+                 {U"Feo"},
+                 {U" 30 "},
+                 U"<F6>xy",
+                 U"[   ] right  wrong xy pieces 2 | Aciertos: 0 | Fallos: 2 | Jugador4 | - | score 0",
+                 U"?CuErDaLoKKK "},
         // Mended: a file without a word started new games for ever.
-        Scenario{"FileWithoutAWordIsSaidAndStartsNothing", {U"", U""}, {}, U"<F4>",
+        Scenario{"FileWithoutAWordIsSaidAndStartsNothing",
+                 {U"", U""},
+                 {},
+                 U"<F4>",
                  U"[] right  wrong  pieces 0 | Aciertos: 0 | Fallos: 0 |  | - | score 0 | over",
                  U"[CuErDaLoKKK] El archivo palabras.txt no contiene ninguna palabra. "}),
     CaseName{});
@@ -136,9 +214,10 @@ TEST(Boxes, ShowTheBoardAsItIsBehindThem)
     h.prompts.while_open = [&] { behind.push_back(h.seen()); };
     h.play(U"<F2>fxeo" + nine_misses);
     behind.resize(2); // then the record's name is asked
-    EXPECT_EQ(behind, (std::vector<std::u32string>{
-                          U"[Feo] right feo wrong x pieces 1 | Aciertos :3 | Fallos: 1 |  |  | score 0 | over",
-                          U"[   ] right  wrong abcdghij pieces 9 | Aciertos: 0 | Fallos: 8 |  | 1000 puntos. | score 1000"}));
+    EXPECT_EQ(behind,
+              (std::vector<std::u32string>{
+                  U"[Feo] right feo wrong x pieces 1 | Aciertos :3 | Fallos: 1 |  |  | score 0 | over",
+                  U"[   ] right  wrong abcdghij pieces 9 | Aciertos: 0 | Fallos: 8 |  | 1000 puntos. | score 1000"}));
 }
 
 TEST(Draws, EachEmptyDrawAsksForOneNewOnePlayerGameAndTheNextWordIsDrawnAgain)
@@ -206,7 +285,9 @@ TEST(StartUp, FirstRunWritesOnlyWhatIsMissing)
         const char* scores; // nullptr: missing
         std::string scores_after;
     } cases[] = {{nullptr, nullptr, "Quiro\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n"},
-                 {nullptr, records.c_str(), records}, {"", records.c_str(), records}, {"Feo\r\n", nullptr, ""}};
+                 {nullptr, records.c_str(), records},
+                 {"", records.c_str(), records},
+                 {"Feo\r\n", nullptr, ""}};
     for (const auto& c : cases) {
         GameHarness h;
         h.core.score_table.open_for_viewing();
@@ -220,7 +301,8 @@ TEST(StartUp, FirstRunWritesOnlyWhatIsMissing)
         EXPECT_EQ(h.file("palabras.txt").size(), c.words ? std::strlen(c.words) : 456u);
         EXPECT_EQ(h.file("palabras.txt").substr(0, 14), c.words ? c.words : "Calle\r\nCoChE\r\n");
         EXPECT_EQ(h.file("puntuaciones.txt"), c.scores_after);
-        EXPECT_EQ(h.files.leftovers_removed, (std::vector<std::filesystem::path>{h.core.words.path(), h.core.scores.path()}));
+        EXPECT_EQ(h.files.leftovers_removed,
+                  (std::vector<std::filesystem::path>{h.core.words.path(), h.core.scores.path()}));
         EXPECT_FALSE(h.core.score_table.viewing_only);
         EXPECT_EQ(h.game.state().current_player, 2);
         EXPECT_EQ(h.game.state().pair_turn, 3);

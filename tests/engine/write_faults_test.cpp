@@ -2,12 +2,12 @@
 
 #include <functional>
 
-#include "words/add_words.h"
 #include "platform/disk_file_system.h"
-#include "tests/support/failing_steps.h"
 #include "tests/engine/game_harness.h"
+#include "tests/support/failing_steps.h"
 #include "tests/support/silent_views.h"
 #include "tests/support/temporary_directory.h"
+#include "words/add_words.h"
 
 namespace {
 
@@ -38,15 +38,14 @@ const struct Write {
     std::function<void(DiskGame&)> act;
     std::string file;
     std::string start;
-} writes[] = {
-    {"SavedTable", U"No se ha podido guardar puntuaciones.txt.", [](DiskGame& g) { g.core.score_table.accept(); },
-     "puntuaciones.txt", "Sol\r\n12000\r\n"},
-    {"Borrar", U"No se ha podido guardar puntuaciones.txt.", [](DiskGame& g) { g.core.score_table.erase(); },
-     "puntuaciones.txt", "Quiro\r\n1000\r\n"},
-    {"FirstRun", U"No se ha podido crear palabras.txt.", [](DiskGame& g) { g.core.game.start_up(); },
-     "palabras.txt", "Calle\r\nCoChE\r\n"},
-    {"AddedWord", U"No se ha podido añadir la palabra a palabras.txt.", [](DiskGame& g) { g.dialog.add_word(); },
-     "palabras.txt", old_words + "Nueva\r\n"}};
+} writes[] = {{"SavedTable", U"No se ha podido guardar puntuaciones.txt.",
+               [](DiskGame& g) { g.core.score_table.accept(); }, "puntuaciones.txt", "Sol\r\n12000\r\n"},
+              {"Borrar", U"No se ha podido guardar puntuaciones.txt.", [](DiskGame& g) { g.core.score_table.erase(); },
+               "puntuaciones.txt", "Quiro\r\n1000\r\n"},
+              {"FirstRun", U"No se ha podido crear palabras.txt.", [](DiskGame& g) { g.core.game.start_up(); },
+               "palabras.txt", "Calle\r\nCoChE\r\n"},
+              {"AddedWord", U"No se ha podido añadir la palabra a palabras.txt.",
+               [](DiskGame& g) { g.dialog.add_word(); }, "palabras.txt", old_words + "Nueva\r\n"}};
 
 struct FaultCase {
     std::string name;
@@ -60,8 +59,8 @@ struct FaultCase {
 // Mended: that failure went unnoticed, and a read-only file was replaced.
 std::vector<FaultCase> every_write_at_every_step()
 {
-    const char* const step_names[] = {"Writable", "Open", "Write", "Flush", "Sync", "Close", "Link", "Rename",
-                                      "SyncDirectory"};
+    const char* const step_names[] = {"Writable", "Open", "Write",  "Flush",        "Sync",
+                                      "Close",    "Link", "Rename", "SyncDirectory"};
     std::vector<FaultCase> cases;
     for (const auto& [naming_name, naming] : {std::pair{"", Naming::late}, std::pair{"NamedAtOnce", Naming::at_once}})
         for (const Write& write : writes)
@@ -89,7 +88,8 @@ TEST_P(WriteFault, KeepsTheOldFileSaysErrorAndTheRetrySucceeds)
 
     g.steps.failing = c.step;
     c.write->act(g);
-    EXPECT_EQ(g.prompts.messages, (std::vector<ScriptedPrompts::Message>{{c.write->error, U"Error", MessageStyle::critical}}));
+    EXPECT_EQ(g.prompts.messages,
+              (std::vector<ScriptedPrompts::Message>{{c.write->error, U"Error", MessageStyle::critical}}));
     EXPECT_EQ(g.dialog.text(), U"Nueva"); // the windows keep what they show, for a retry
     EXPECT_EQ(g.core.score_table.cells()[0], U"Sol");
     const bool in_place = c.step == Step::sync_directory;

@@ -6,9 +6,9 @@
 #include <unistd.h>
 
 #include "platform/disk_file_system.h"
+#include "platform/temporary_file.h"
 #include "tests/support/failing_steps.h"
 #include "tests/support/temporary_directory.h"
-#include "platform/temporary_file.h"
 
 namespace {
 
@@ -49,9 +49,11 @@ TEST(DiskFileSystem, ReplaceKeepsThePermissionsAndLeavesOnlyTheFile)
 TEST(DiskFileSystem, StartUpRemovesOnlyLeftoversNoWriterHolds)
 {
     TemporaryDirectory dir;
-    const std::pair<const char*, bool> names[] = {
-        {".puntuaciones.txt.a1B2c3", true}, {".palabras.txt.a1B2c3", false}, {".puntuaciones.txt.bak", false},
-        {".puntuaciones.txt.a1-2c3", false}, {"puntuaciones.txt.a1B2c3", false}};
+    const std::pair<const char*, bool> names[] = {{".puntuaciones.txt.a1B2c3", true},
+                                                  {".palabras.txt.a1B2c3", false},
+                                                  {".puntuaciones.txt.bak", false},
+                                                  {".puntuaciones.txt.a1-2c3", false},
+                                                  {"puntuaciones.txt.a1B2c3", false}};
     for (const auto& [name, removed] : names) {
         for (bool locked : {true, false}) {
             dir.write(name, "half");

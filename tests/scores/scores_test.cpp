@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "tests/support/memory_file_system.h"
 #include "scores/score_file.h"
 #include "scores/score_table_editor.h"
+#include "tests/support/memory_file_system.h"
 #include "tests/support/scripted_prompts.h"
 
 namespace {
@@ -44,8 +44,14 @@ TEST(ScoreFile, ReadsWholePlacesOrTheDefaultAndNeverWrites)
                  {table, 4, {U"Ana", U"5000", U"Bea", U"2000"}},
                  {"Ana\r\n3000\r\nBea", 6, {U"Ana", U"3000", U"Quiro", U"1000", U"Quiro", U"1000"}},
                  {"Ana\r\nabc\r\nBea\r\n2000\r\n", 4, {U"Quiro", U"1000", U"Bea", U"2000"}},
-                 {"\r\n 3000\r\nNu\xF1" "ez\r\n2000\r\n", 4, {U"", U" 3000", U"Nuñez", U"2000"}},
-                 {"Nu\xC3\xB1" "ez\n3000\n", 2, {U"Nuñez", U"3000"}}};
+                 {"\r\n 3000\r\nNu\xF1"
+                  "ez\r\n2000\r\n",
+                  4,
+                  {U"", U" 3000", U"Nuñez", U"2000"}},
+                 {"Nu\xC3\xB1"
+                  "ez\n3000\n",
+                  2,
+                  {U"Nuñez", U"3000"}}};
     for (const auto& r : reads) {
         Scores s;
         if (r.file)
@@ -64,11 +70,14 @@ TEST(ScoreTableEditor, RecordShiftsThePlacesBelowAndAceptarSavesIt)
         std::u32string typed;
         ScoreCells cells;
         std::string saved;
-    } records[] = {{1, U"Eva", {U"Eva", U"2000", U"Ana", U"5000", U"Bea", U"2000"}, "Eva\r\n2000\r\nAna\r\n5000\r\nBea"},
-                   {2, U"Eva", {U"Ana", U"5000", U"Eva", U"2000", U"Bea", U"2000"}, "Ana\r\n5000\r\nEva\r\n2000\r\nBea"},
-                   {3, U"", {U"Ana", U"5000", U"Bea", U"2000", U"", U"2000"}, "Ana\r\n5000\r\nBea\r\n2000\r\n\r\n"},
-                   {3, U"Mª Li 李\r\nA", {U"Ana", U"5000", U"Bea", U"2000", U"Mª Li ?  A", U"2000"},
-                    "Ana\r\n5000\r\nBea\r\n2000\r\nM\xAA Li ?  A\r\n2000\r\n"}};
+    } records[] = {
+        {1, U"Eva", {U"Eva", U"2000", U"Ana", U"5000", U"Bea", U"2000"}, "Eva\r\n2000\r\nAna\r\n5000\r\nBea"},
+        {2, U"Eva", {U"Ana", U"5000", U"Eva", U"2000", U"Bea", U"2000"}, "Ana\r\n5000\r\nEva\r\n2000\r\nBea"},
+        {3, U"", {U"Ana", U"5000", U"Bea", U"2000", U"", U"2000"}, "Ana\r\n5000\r\nBea\r\n2000\r\n\r\n"},
+        {3,
+         U"Mª Li 李\r\nA",
+         {U"Ana", U"5000", U"Bea", U"2000", U"Mª Li ?  A", U"2000"},
+         "Ana\r\n5000\r\nBea\r\n2000\r\nM\xAA Li ?  A\r\n2000\r\n"}};
     for (const auto& r : records) {
         Scores s;
         s.stored() = table;

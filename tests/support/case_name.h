@@ -6,7 +6,8 @@
 // Names each row of a test table after its `name` field.
 struct CaseName {
     template <class Case>
-    std::string operator()(const testing::TestParamInfo<Case>& row) const {
+    std::string operator()(const testing::TestParamInfo<Case>& row) const
+    {
         return row.param.name;
     }
 };

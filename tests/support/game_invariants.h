@@ -2,8 +2,8 @@
 #include <string>
 
 #include "engine/board.h"
-#include "text/decimal.h"
 #include "engine/game_state.h"
+#include "text/decimal.h"
 
 // The rules that hold after every event of a game, whatever was typed or chosen;
 // empty when they all hold, else the one that broke.

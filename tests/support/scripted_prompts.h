@@ -22,12 +22,14 @@ public:
         bool operator==(const Input&) const = default;
     };
 
-    void message(std::u32string_view text, std::u32string_view title, MessageStyle style) override {
+    void message(std::u32string_view text, std::u32string_view title, MessageStyle style) override
+    {
         messages.push_back({std::u32string(text), std::u32string(title), style});
         while_open();
     }
     std::u32string input(std::u32string_view prompt, std::u32string_view title,
-                         std::u32string_view default_text) override {
+                         std::u32string_view default_text) override
+    {
         inputs.push_back({std::u32string(prompt), std::u32string(title), std::u32string(default_text)});
         while_open();
         if (answers.empty())

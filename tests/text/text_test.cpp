@@ -4,10 +4,10 @@
 
 #include "text/cp1252.h"
 #include "text/decimal.h"
-#include "words/line_index.h"
 #include "text/line_reader.h"
 #include "text/text_format.h"
 #include "text/utf8.h"
+#include "words/line_index.h"
 
 namespace {
 
@@ -34,10 +34,17 @@ TEST(Codec, EveryByteReadsAndWritesBackAndOnlyWhatTheFileCanHoldIsWritten)
 TEST(WholeNumber, ReadsWholeDecimalNumbersOnlyAndSaturates)
 {
     constexpr auto most = std::numeric_limits<std::int64_t>::max();
-    const std::pair<std::u32string, std::optional<std::int64_t>> cases[] = {
-        {U" \t2000 ", 2000}, {U"+5", 5},   {U"-7", -7},       {U"", std::nullopt},  {U"12a", std::nullopt},
-        {U"1 2", std::nullopt}, {U"-", std::nullopt}, {U"１２", std::nullopt}, {U"9223372036854775807", most},
-        {U"99999999999999999999", most}, {U"-99999999999999999999", -most - 1}};
+    const std::pair<std::u32string, std::optional<std::int64_t>> cases[] = {{U" \t2000 ", 2000},
+                                                                            {U"+5", 5},
+                                                                            {U"-7", -7},
+                                                                            {U"", std::nullopt},
+                                                                            {U"12a", std::nullopt},
+                                                                            {U"1 2", std::nullopt},
+                                                                            {U"-", std::nullopt},
+                                                                            {U"１２", std::nullopt},
+                                                                            {U"9223372036854775807", most},
+                                                                            {U"99999999999999999999", most},
+                                                                            {U"-99999999999999999999", -most - 1}};
     for (const auto& [text, value] : cases)
         EXPECT_EQ(whole_number(text), value) << std::string(text.begin(), text.end());
 }
@@ -79,13 +86,25 @@ TEST(TextFormat, ReadsAFileAsItWasWritten)
 {
     const std::string a65(65, 'a');
     const std::pair<std::string, TextFormat> files[] = {
-        {"", cp1252_cr},           {"Canci\xF3n\r\nSol\r\n", cp1252_cr}, {"a\nb\nc\r", cp1252_cr},
-        {"Canci\xF3n\nSol\n", cp1252_lf}, {"Sol\nMar\n", cp1252_lf}, {"cig\xC3\xBC" "e\xC3\xB1" "a\nSol\n", utf8_lf},
-        {"\xE2\x82\xAC\r\n", utf8_cr}, {"\xF4\x8F\xBF\xBF", utf8_cr}, {"\xC0\xAF", cp1252_cr},
-        {"\xE0\x80\xAF", cp1252_cr}, {"\xED\xA0\x80", cp1252_cr}, {"\xF4\x90\x80\x80", cp1252_cr},
+        {"", cp1252_cr},
+        {"Canci\xF3n\r\nSol\r\n", cp1252_cr},
+        {"a\nb\nc\r", cp1252_cr},
+        {"Canci\xF3n\nSol\n", cp1252_lf},
+        {"Sol\nMar\n", cp1252_lf},
+        {"cig\xC3\xBC"
+         "e\xC3\xB1"
+         "a\nSol\n",
+         utf8_lf},
+        {"\xE2\x82\xAC\r\n", utf8_cr},
+        {"\xF4\x8F\xBF\xBF", utf8_cr},
+        {"\xC0\xAF", cp1252_cr},
+        {"\xE0\x80\xAF", cp1252_cr},
+        {"\xED\xA0\x80", cp1252_cr},
+        {"\xF4\x90\x80\x80", cp1252_cr},
         {"a\xC3\xB1\xE2\x82", cp1252_cr},
         // Checked 64 bytes at a time: sequences across the blocks' edges.
-        {a65 + "\xF0\x9F\x98\x80" + a65 + a65, utf8_cr}, {a65 + "\xF0\x9F\x98" + a65 + a65, cp1252_cr},
+        {a65 + "\xF0\x9F\x98\x80" + a65 + a65, utf8_cr},
+        {a65 + "\xF0\x9F\x98" + a65 + a65, cp1252_cr},
         {a65 + a65 + "\xB1" + a65, cp1252_cr}};
     for (const auto& [bytes, format] : files)
         EXPECT_EQ(text_format_of(bytes), format) << bytes.substr(0, 12);

@@ -8,11 +8,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "tests/ui/test_program.h"
 #include "ui/dialog_prompts.h"
 #include "ui/handler_queue.h"
 #include "ui/picture_box.h"
 #include "ui/spanish_qt_texts.h"
-#include "tests/ui/test_program.h"
 
 namespace {
 void type(QWidget* widget, const QString& letters)
@@ -74,7 +74,8 @@ private Q_SLOTS:
         QCOMPARE(right->count(), 0);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Aceptar has the focus
         QVERIFY(!scores.isVisible());
-        QCOMPARE(test.file("puntuaciones.txt"), "N\xfa\xf1" "ez\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n");
+        QCOMPARE(test.file("puntuaciones.txt"), "N\xfa\xf1"
+                                                "ez\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n");
     }
 
     // Typed into the add-words dialog, letters add nothing to the game going on.
@@ -154,9 +155,8 @@ private Q_SLOTS:
         MainWindow& window = test.program.main_window();
         for (Command command : {Command::one_player, Command::add_words, Command::high_scores, Command::about})
             window.action(command).trigger();
-        QTimer::singleShot(0, &window, [&] {
-            by_close_box ? void(window.close()) : window.action(Command::quit).trigger();
-        });
+        QTimer::singleShot(0, &window,
+                           [&] { by_close_box ? void(window.close()) : window.action(Command::quit).trigger(); });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(1); }); // not ended: fail, not hang
         QCOMPARE(QApplication::exec(), 0);
     }

@@ -7,10 +7,10 @@
 #include <random>
 
 #include "tests/support/game_invariants.h"
+#include "tests/ui/test_program.h"
 #include "ui/picture_box.h"
 #include "ui/slot_row.h"
 #include "ui/status_bar.h"
-#include "tests/ui/test_program.h"
 #include "ui/unicode_text.h"
 
 // A long seeded random game against the real windows: typed keys in either list,
@@ -25,13 +25,27 @@ private Q_SLOTS:
 
 namespace {
 
-const QString typed = QStringLiteral("abcdefghijklmnopqrstuvwxyzñáéíóúçABCDEFGHIJKLMNOPQRSTUVWXYZÑÁÉÍÓÚÇ0123456789 \r\b\x1b" "ü€");
-const std::vector<std::u32string> answers = {U"",    U"0",    U"1",   U"2",   U"30",
-                                             U"31",  U" 4 ",  U"abc", U"Feo", U"abcdefghijklmnopqrstu",
-                                             U"abcdefghijklmnopqrstuv", U"dos\nlíneas"};
-const Command commands[] = {Command::one_player,      Command::two_players,
-                            Command::pair_against_computer, Command::several_players,
-                            Command::several_against_computer, Command::high_scores,
+const QString typed =
+    QStringLiteral("abcdefghijklmnopqrstuvwxyzñáéíóúçABCDEFGHIJKLMNOPQRSTUVWXYZÑÁÉÍÓÚÇ0123456789 \r\b\x1b"
+                   "ü€");
+const std::vector<std::u32string> answers = {U"",
+                                             U"0",
+                                             U"1",
+                                             U"2",
+                                             U"30",
+                                             U"31",
+                                             U" 4 ",
+                                             U"abc",
+                                             U"Feo",
+                                             U"abcdefghijklmnopqrstu",
+                                             U"abcdefghijklmnopqrstuv",
+                                             U"dos\nlíneas"};
+const Command commands[] = {Command::one_player,
+                            Command::two_players,
+                            Command::pair_against_computer,
+                            Command::several_players,
+                            Command::several_against_computer,
+                            Command::high_scores,
                             Command::add_words};
 
 // What the main window shows against the board it was told of.
@@ -80,8 +94,8 @@ void RandomPlayTest::twenty_thousand_events_keep_screen_and_game_alike()
     std::size_t letters_listed = 0;
     // The offscreen platform cannot raise windows; the windows are raised every time
     // they are opened again, so say it once.
-    static QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    static QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
             if (!message.contains(QLatin1String("does not support raise()")))
                 previous(type, context, message);
         });
@@ -126,7 +140,8 @@ void RandomPlayTest::twenty_thousand_events_keep_screen_and_game_alike()
         recent = recent.mid(recent.size() > 30) << QStringLiteral("%1: %2").arg(event).arg(what);
 
         const Game& game = test.program.game();
-        letters_listed = std::max(letters_listed, game.board().right_letters.size() + game.board().wrong_letters.size());
+        letters_listed =
+            std::max(letters_listed, game.board().right_letters.size() + game.board().wrong_letters.size());
         QString broken = QString::fromStdString(broken_invariant(game.state(), game.board()));
         if (broken.isEmpty())
             broken = screen_differs(window, game.board());

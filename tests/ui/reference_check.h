@@ -1,6 +1,6 @@
 #pragma once
-#include <QAccessible>
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -12,10 +12,9 @@
 
 // A window compared with its reviewed reference in tests/ui/reference: its
 // title, size, kind and focus, its menus, and every control's place, font,
-// caption and spoken name as a text, the same at every screen scale, and at scale 1 the picture itself, pixel for pixel. With
-// CUERDALOKKK_UPDATE_REFERENCES set the references are written anew instead,
-// to be looked at before they are committed. `changing` are controls that
-// change by themselves (the clock), left out of both.
+// caption and spoken name as a text, the same at every screen scale, and at scale 1 the picture itself, pixel for
+// pixel. With CUERDALOKKK_UPDATE_REFERENCES set the references are written anew instead, to be looked at before they
+// are committed. `changing` are controls that change by themselves (the clock), left out of both.
 inline QString control_text(const QWidget* widget)
 {
     if (const auto* frame = qobject_cast<const QGroupBox*>(widget))
@@ -40,7 +39,9 @@ inline QString layout_of(const QWidget& window, const QList<QWidget*>& changing)
 {
     const QWidget* focus = QApplication::focusWidget();
     QStringList rows{QStringLiteral("window \"%1\" %2x%3%4 flags %5 focus %6")
-                         .arg(window.windowTitle()).arg(window.width()).arg(window.height())
+                         .arg(window.windowTitle())
+                         .arg(window.width())
+                         .arg(window.height())
                          .arg(window.minimumSize() == window.maximumSize() ? QStringLiteral(" fixed") : QString())
                          .arg(int(window.windowFlags()), 0, 16)
                          .arg(focus && focus->window() == &window ? focus->objectName() : QStringLiteral("-"))};
@@ -55,8 +56,12 @@ inline QString layout_of(const QWidget& window, const QList<QWidget*>& changing)
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         rows << QStringLiteral("%1 %2,%3 %4x%5 %6 %7%8%9 \"%10\" spoken \"%11\"")
                     .arg(widget->objectName())
-                    .arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height())
-                    .arg(font.family()).arg(widget->font().pixelSize())
+                    .arg(place.x())
+                    .arg(place.y())
+                    .arg(place.width())
+                    .arg(place.height())
+                    .arg(font.family())
+                    .arg(widget->font().pixelSize())
                     .arg(font.bold() ? QStringLiteral(" bold") : QString())
                     .arg(widget->isVisibleTo(&window) ? QString() : QStringLiteral(" hidden"))
                     .arg(shown ? control_text(widget) : QString(),

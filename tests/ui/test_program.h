@@ -2,10 +2,10 @@
 #include <QTest>
 #include <string>
 
-#include "tests/support/scripted_random.h"
 #include "tests/support/memory_file_system.h"
-#include "ui/program.h"
 #include "tests/support/scripted_prompts.h"
+#include "tests/support/scripted_random.h"
+#include "ui/program.h"
 
 // The whole program over files in memory, with the modal boxes answered by script.
 struct TestProgram {

@@ -7,9 +7,9 @@
 #include <QTest>
 
 #include "tests/ui/reference_check.h"
+#include "tests/ui/test_program.h"
 #include "ui/slot_row.h"
 #include "ui/status_bar.h"
-#include "tests/ui/test_program.h"
 #include "ui/typed_characters.h"
 
 namespace {
@@ -47,7 +47,7 @@ class WindowsTest : public QObject {
     {
         Program& program = m_test->program;
         m_main->action(command).trigger();
-        QWidget* window = command == Command::add_words    ? static_cast<QWidget*>(program.add_words_dialog())
+        QWidget* window = command == Command::add_words     ? static_cast<QWidget*>(program.add_words_dialog())
                           : command == Command::high_scores ? static_cast<QWidget*>(&program.score_window())
                                                             : static_cast<QWidget*>(program.about_box());
         // A dialog with an owner counts as active with it; wait for it to be active itself.

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "words/add_words.h"
 #include "tests/support/memory_file_system.h"
 #include "tests/support/scripted_prompts.h"
 #include "tests/support/scripted_random.h"
+#include "words/add_words.h"
 #include "words/word_file.h"
 
 namespace {
@@ -30,9 +30,10 @@ struct Dialog final : AddWordsView {
 TEST(AddWords, KeepsTheFirstTwentyCharactersAndBeepsWhenItCuts)
 {
     const std::u32string twenty = U"abcdefghijklmnopqrst";
-    const std::pair<std::u32string, std::u32string> changes[] = {
-        {twenty, twenty}, {twenty + U"u", twenty}, {U"abcdeXfghijklmnopqrst", U"abcdeXfghijklmnopqrs"},
-        {twenty + U"0123456789", twenty}};
+    const std::pair<std::u32string, std::u32string> changes[] = {{twenty, twenty},
+                                                                 {twenty + U"u", twenty},
+                                                                 {U"abcdeXfghijklmnopqrst", U"abcdeXfghijklmnopqrs"},
+                                                                 {twenty + U"0123456789", twenty}};
     for (const auto& [typed, kept] : changes) {
         Dialog d;
         d.dialog.text_changed(typed, 6);
@@ -52,8 +53,11 @@ TEST(AddWords, AddsOneWordPerOpeningOrSaysWhyNot)
         std::u32string keys; // "s": the stop sign
         std::string file_after;
         bool refused = false;
-    } cases[] = {{U"CaMiÓn", U"a\r", "Sol\r\nCaMi\xD3n\r\n"}, {U"", U"\r", "Sol\r\n"}, {U"Pez", U"s", "Sol\r\n"},
-                 {U"日本", U"\r", "Sol\r\n", true}, {U"Sol\nMar", U"\r", "Sol\r\n", true}};
+    } cases[] = {{U"CaMiÓn", U"a\r", "Sol\r\nCaMi\xD3n\r\n"},
+                 {U"", U"\r", "Sol\r\n"},
+                 {U"Pez", U"s", "Sol\r\n"},
+                 {U"日本", U"\r", "Sol\r\n", true},
+                 {U"Sol\nMar", U"\r", "Sol\r\n", true}};
     for (const auto& c : cases) {
         Dialog d;
         d.file() = "Sol\r\n";

@@ -38,8 +38,13 @@ TEST_F(WordFileTest, DrawPicksTheLineOfREachEquallyLikely)
                  {"a\r\nb\r\nc", std::nextafter(1.0, 0.0), U"c", 3, true},
                  {"a\r\nb\r\nc", 0.34, U"a", 3, true},
                  {"a\r\n\r\nc\r\n", 0.7, U"", 3, true},
-                 {"BaR\xE7" "A\r\n", 0.5, U"BaRçA", 1, true},
-                 {"cig\xC3\xBC" "e\xC3\xB1" "a\nSol\n", 0.7, U"cigüeña", 2, true},
+                 {"BaR\xE7"
+                  "A\r\n",
+                  0.5, U"BaRçA", 1, true},
+                 {"cig\xC3\xBC"
+                  "e\xC3\xB1"
+                  "a\nSol\n",
+                  0.7, U"cigüeña", 2, true},
                  {"\r\n\r\n", 0.6, U"", 2, false},
                  {"", 0.5, U"", 0, false},
                  {std::nullopt, 0.5, U"", 0, false},
@@ -72,7 +77,9 @@ TEST_F(WordFileTest, AppendAddsTheWordAsTheFileWouldReadIt)
                    {"Sol\r", U"Pez", "Sol\rPez\r\n"},
                    {"Sol\nMar", U"Pez", "Sol\nMar\nPez\n"},
                    {"Sol\r\nMar\n", U"Pez", "Sol\r\nMar\n\r\nPez\r\n"},
-                   {"", U"Ñandú €", "\xD1" "and\xFA \x80\r\n"},
+                   {"", U"Ñandú €",
+                    "\xD1"
+                    "and\xFA \x80\r\n"},
                    {"\xC3\xB1u\n", U"中文", "\xC3\xB1u\n\xE4\xB8\xAD\xE6\x96\x87\n"},
                    {"Sol\r\n", U"中文", "Sol\r\n"},
                    {"Sol\r\n", U"Sol\r\nMar", "Sol\r\n"},

@@ -19,4 +19,4 @@ QPixmap picture(PictureName name, qreal dpr);
 // The program icon, drawn sharp at whatever size is asked for.
 QIcon program_icon();
 
-}  // namespace art
+} // namespace art

@@ -6,15 +6,26 @@
 namespace art {
 
 enum class PictureName {
-  left_lower_leg, right_lower_leg, left_thigh, right_thigh, waist, left_arm, right_arm, torso, head,
-  stop_sign,  // on the add-words dialog's button that closes it without adding
-  program_icon,
+    left_lower_leg,
+    right_lower_leg,
+    left_thigh,
+    right_thigh,
+    waist,
+    left_arm,
+    right_arm,
+    torso,
+    head,
+    stop_sign, // on the add-words dialog's button that closes it without adding
+    program_icon,
 };
 
 inline constexpr int piece_count = 9;
 inline constexpr int picture_count = 11;
 
 // Piece 0..8 of the figure.
-constexpr PictureName piece(int number) { return static_cast<PictureName>(number); }
+constexpr PictureName piece(int number)
+{
+    return static_cast<PictureName>(number);
+}
 
-}  // namespace art
+} // namespace art

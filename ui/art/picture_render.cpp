@@ -13,9 +13,9 @@ namespace art {
 namespace {
 
 struct Source {
-  const char *path;
-  int width;   // the drawing's own size in pixels, kept here so that
-  int height;  // laying out a window never has to read a drawing
+    const char* path;
+    int width;  // the drawing's own size in pixels, kept here so that
+    int height; // laying out a window never has to read a drawing
 };
 
 constexpr std::array<Source, picture_count> sources{{
@@ -32,36 +32,46 @@ constexpr std::array<Source, picture_count> sources{{
     {":/art/program_icon.svg", 32, 32},
 }};
 
-const Source &source(PictureName name) { return sources.at(static_cast<std::size_t>(name)); }
+const Source& source(PictureName name)
+{
+    return sources.at(static_cast<std::size_t>(name));
+}
 
-}  // namespace
+} // namespace
 
-QString resource_path(PictureName name) { return QString::fromLatin1(source(name).path); }
+QString resource_path(PictureName name)
+{
+    return QString::fromLatin1(source(name).path);
+}
 
 namespace {
 
 // Each drawing is read once: the icon is drawn at several sizes, the pieces at
 // every screen ratio. The readers live as long as the application.
-QSvgRenderer &renderer(PictureName name) {
-  static std::array<QPointer<QSvgRenderer>, picture_count> read;
-  QPointer<QSvgRenderer> &slot = read.at(static_cast<std::size_t>(name));
-  if (!slot) slot = new QSvgRenderer(resource_path(name), QCoreApplication::instance());
-  return *slot;
+QSvgRenderer& renderer(PictureName name)
+{
+    static std::array<QPointer<QSvgRenderer>, picture_count> read;
+    QPointer<QSvgRenderer>& slot = read.at(static_cast<std::size_t>(name));
+    if (!slot)
+        slot = new QSvgRenderer(resource_path(name), QCoreApplication::instance());
+    return *slot;
 }
 
-}  // namespace
+} // namespace
 
-QImage render_picture(PictureName name, QSize pixels) {
-  QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter painter(&image);
-  renderer(name).render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
-  return image;
+QImage render_picture(PictureName name, QSize pixels)
+{
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer(name).render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    return image;
 }
 
-QSize device_size(PictureName name, qreal dpr) {
-  const Source &drawing = source(name);
-  return QSize(qRound(drawing.width * dpr), qRound(drawing.height * dpr));
+QSize device_size(PictureName name, qreal dpr)
+{
+    const Source& drawing = source(name);
+    return QSize(qRound(drawing.width * dpr), qRound(drawing.height * dpr));
 }
 
-}  // namespace art
+} // namespace art

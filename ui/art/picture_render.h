@@ -18,4 +18,4 @@ QString resource_path(PictureName name);
 // The picture's natural size scaled by `dpr`, rounded to whole pixels.
 QSize device_size(PictureName name, qreal dpr);
 
-}  // namespace art
+} // namespace art

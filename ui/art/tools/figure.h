@@ -17,6 +17,6 @@ QRect piece_rect(int number);
 
 // The frame's face, its black backdrop and the given pieces at their places,
 // painted from back to front, at device pixel ratio `dpr`.
-QImage compose_frame(const std::vector<int> &back_to_front, qreal dpr);
+QImage compose_frame(const std::vector<int>& back_to_front, qreal dpr);
 
-}  // namespace art
+} // namespace art
