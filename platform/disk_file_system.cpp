@@ -6,25 +6,10 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "platform/descriptor.h"
 #include "platform/leftovers.h"
 
 namespace {
-
-class Descriptor {
-public:
-    explicit Descriptor(int value) : m_value(value) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor()
-    {
-        if (m_value >= 0)
-            ::close(m_value);
-    }
-    int get() const { return m_value; }
-
-private:
-    int m_value;
-};
 
 bool read_all(int descriptor, std::string& bytes)
 {
@@ -70,7 +55,7 @@ FileSystem::Read DiskFileSystem::read(const std::filesystem::path& path, std::st
 {
     bytes.clear();
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0)
+    if (!file.is_open())
         return errno == ENOENT ? Read::missing : Read::failed;
     if (read_all(file.get(), bytes))
         return Read::ok;

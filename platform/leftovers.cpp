@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/descriptor.h"
 #include "platform/temporary_file.h"
 
 namespace {
@@ -12,14 +13,11 @@ namespace {
 void remove_unless_held(const std::string& name)
 {
     // Not blocking on anything a name might stand for: a pipe, a device, a link.
-    const int descriptor = ::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0)
-        return;
+    const Descriptor file(::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat info {};
-    if (::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 &&
-        still_named(descriptor, name))
+    if (file.is_open() && ::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode) &&
+        ::flock(file.get(), LOCK_EX | LOCK_NB) == 0 && still_named(file.get(), name))
         ::unlink(name.c_str());
-    ::close(descriptor);
 }
 
 } // namespace

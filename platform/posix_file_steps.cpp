@@ -19,44 +19,42 @@ std::string descriptor_link(int descriptor)
 
 // A file without a name in directory, or -1. Without /proc it could never get a
 // name, so it is refused as by a kernel or file system that lacks O_TMPFILE.
-int open_unnamed(const std::filesystem::path& directory, mode_t mode)
+Descriptor open_unnamed(const std::filesystem::path& directory, mode_t mode)
 {
-    const int descriptor = ::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
-    if (descriptor >= 0 && ::access(descriptor_link(descriptor).c_str(), F_OK) != 0) {
-        ::close(descriptor);
-        return -1;
-    }
-    return descriptor;
+    Descriptor file(::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+    if (file.is_open() && ::access(descriptor_link(file.get()).c_str(), F_OK) != 0)
+        file.reset();
+    return file;
 }
 
-int open_named(std::string& name, const std::filesystem::path& path)
+Descriptor open_named(std::string& name, const std::filesystem::path& path)
 {
     name = temporary_prefix(path) + "XXXXXX";
-    const int descriptor = ::mkostemp(name.data(), O_CLOEXEC);
-    if (descriptor < 0)
+    Descriptor file(::mkostemp(name.data(), O_CLOEXEC));
+    if (!file.is_open())
         name.clear();
-    return descriptor;
+    return file;
 }
 
 // A named file was open to a start-up's clearing of leftovers until it was
 // locked: it is the writer's only while its name still refers to it.
 bool lock(TemporaryFile& file)
 {
-    if (::flock(file.descriptor, LOCK_EX) != 0)
+    if (::flock(file.descriptor.get(), LOCK_EX) != 0)
         return false;
-    if (file.name.empty() || still_named(file.descriptor, file.name))
+    if (file.name.empty() || still_named(file.descriptor.get(), file.name))
         return true;
     file.name.clear();
     return false;
 }
 
 // A stream of its own, so closing it leaves the descriptor and its lock.
-std::FILE* open_stream(int descriptor)
+std::FILE* open_stream(const Descriptor& file)
 {
-    const int copy = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
-    std::FILE* stream = copy < 0 ? nullptr : ::fdopen(copy, "wb");
-    if (stream == nullptr && copy >= 0)
-        ::close(copy);
+    Descriptor copy(::fcntl(file.get(), F_DUPFD_CLOEXEC, 0));
+    std::FILE* stream = copy.is_open() ? ::fdopen(copy.get(), "wb") : nullptr;
+    if (stream != nullptr)
+        copy.release();
     return stream;
 }
 
@@ -81,21 +79,21 @@ bool PosixFileSteps::open(TemporaryFile& file, const std::filesystem::path& path
     // Any refusal of the unnamed way falls back to the named one: EISDIR from an
     // old kernel, EOPNOTSUPP from a file system without it, and real failures,
     // which the named way meets again.
-    file.descriptor = m_naming == Naming::late ? open_unnamed(directory_of(path), mode) : -1;
-    if (file.descriptor < 0)
+    if (m_naming == Naming::late)
+        file.descriptor = open_unnamed(directory_of(path), mode);
+    if (!file.descriptor.is_open())
         file.descriptor = open_named(file.name, path);
-    if (file.descriptor < 0)
+    if (!file.descriptor.is_open())
         return false;
     // The unnamed way's mode was cut by the umask, mkostemp's is 0600.
-    if (lock(file) && ::fchmod(file.descriptor, mode) == 0)
+    if (lock(file) && ::fchmod(file.descriptor.get(), mode) == 0)
         file.stream = open_stream(file.descriptor);
     if (file.stream != nullptr)
         return true;
     if (!file.name.empty())
         ::unlink(file.name.c_str());
     file.name.clear();
-    ::close(file.descriptor);
-    file.descriptor = -1;
+    file.descriptor.reset();
     return false;
 }
 
@@ -123,7 +121,7 @@ bool PosixFileSteps::link(TemporaryFile& file, const std::filesystem::path& path
 {
     if (!file.name.empty())
         return true;
-    const std::string from = descriptor_link(file.descriptor);
+    const std::string from = descriptor_link(file.descriptor.get());
     const std::string prefix = temporary_prefix(path);
     // Unguessable names are not needed: a name taken only means another try.
     std::mt19937_64 dice(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^
@@ -147,12 +145,8 @@ bool PosixFileSteps::rename(const std::filesystem::path& from, const std::filesy
 
 bool PosixFileSteps::sync_directory(const std::filesystem::path& directory)
 {
-    const int descriptor = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0)
-        return false;
-    const bool synced = ::fsync(descriptor) == 0;
-    ::close(descriptor);
-    return synced;
+    const Descriptor file(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return file.is_open() && ::fsync(file.get()) == 0;
 }
 
 void PosixFileSteps::remove(const std::filesystem::path& path)

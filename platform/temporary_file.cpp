@@ -16,12 +16,6 @@ std::string prefix_name(const std::filesystem::path& file)
 
 } // namespace
 
-TemporaryFile::~TemporaryFile()
-{
-    if (descriptor >= 0)
-        ::close(descriptor);
-}
-
 std::string temporary_prefix(const std::filesystem::path& file)
 {
     return (file.parent_path() / prefix_name(file)).string();

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/descriptor.h"
+
 // The temporary file a replacement is written to, beside the file it replaces and
 // named ".NAME.XXXXXX" once it has a name: six of random_characters, as mkostemp
 // chooses them.
@@ -15,12 +17,11 @@ struct TemporaryFile {
     TemporaryFile() = default;
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
-    // Closes descriptor, which lets go of the lock.
-    ~TemporaryFile();
 
     std::FILE* stream = nullptr; // written through; closed before the file takes its place
-    int descriptor = -1;         // holds the flock(LOCK_EX) that tells a writer's file from a leftover
-    std::string name;            // empty while the file has no name
+    // Holds the flock(LOCK_EX) that tells a writer's file from a leftover, until it goes.
+    Descriptor descriptor;
+    std::string name; // empty while the file has no name
 };
 
 // ".NAME." in the file's directory: a temporary file's name is this and six characters.
