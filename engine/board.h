@@ -10,8 +10,8 @@ struct Board {
     WordSlots slots;
     std::u32string right_letters; // one per character, lower case, in the order tried
     std::u32string wrong_letters;
-    // The pieces of the figure shown, by number: the first miss shows piece 8,
-    // the head, and the ninth piece 0, the left lower leg.
+    // The pieces of the figure shown, numbered from the left lower leg (0) up to
+    // the head (8), the reverse of the order the misses show them in.
     std::array<bool, 9> pieces{};
     bool points_shown = false; // "Puntuación: " and the points, in one-player games
     std::u32string points;     // "3000 puntos."
@@ -19,6 +19,12 @@ struct Board {
     std::u32string misses_text = U"Fallos: 0";
     std::u32string turn_text; // the player whose turn it is
 };
+
+// The piece the nth miss (1 to 9) shows: the head first, the left lower leg last.
+constexpr std::size_t piece_of_miss(int miss)
+{
+    return static_cast<std::size_t>(9 - miss);
+}
 
 enum class BoardPart { slots, right_letters, wrong_letters, pieces, status_texts, points };
 

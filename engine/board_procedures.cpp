@@ -1,6 +1,6 @@
 #include "engine/deferred_game.h"
 #include "engine/game.h"
-#include "engine/game_messages.h"
+#include "engine/game_text.h"
 #include "platform/prompts.h"
 #include "words/word_file.h"
 
@@ -37,7 +37,7 @@ void Game::play_twice(std::u32string first)
 
 void Game::reset_board()
 {
-    m_state.next_picture = 8;
+    m_state.misses = 0;
     m_state.guessing_on = true;
     m_board.right_letters.clear();
     notify(BoardPart::right_letters);

@@ -1,6 +1,6 @@
 #include "engine/game.h"
 
-#include "engine/spoken_texts.h"
+#include "engine/spoken_text.h"
 #include "engine/spoken_word.h"
 
 Game::Game(GameServices services) : m_services(services) {}

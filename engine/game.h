@@ -60,9 +60,10 @@ private:
     void announce();
 
     void guess_character(char32_t c);
-    enum class Guess { go_on, stop };
+    // What a key did: word_lost is the ninth miss; a letter tried before ends the key.
+    enum class Guess { go_on, tried_before, word_lost };
     Guess guess_letter(const Letter& letter);
-    void miss(const Letter& letter);
+    Guess miss(const Letter& letter);
     void check_for_record();
     void check_word();
     void pass_turn();
@@ -74,9 +75,10 @@ private:
     void reset_board();
     void start_word(std::u32string word);
     void reset_counts();
-    std::optional<std::u32string> ask_player_count();
+    // 2 to 30; nothing when cancelled or refused.
+    std::optional<int> ask_player_count();
     std::optional<std::u32string> ask_word(std::u32string_view setter);
-    void play_turns_of_several(std::u32string count, std::u32string word);
+    void play_turns_of_several(int count, std::u32string word);
 
     void set_counts(std::u32string hits, std::u32string misses);
     void set_turn(std::u32string_view player);

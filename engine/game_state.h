@@ -2,16 +2,21 @@
 #include <cstdint>
 #include <string>
 
+// One of the two players of "2 jugadores" and "2 Jugadores vs Ordenador".
+enum class PairPlayer { nobody, player1, player2 };
+
 // The fields of the game in progress; one instance lives as long as the main window.
 struct GameState {
-    std::int16_t next_picture = 0; // piece the next wrong letter shows; -1: hanged
-    std::int16_t pair_turn = 0;    // 1 or 2 in "2 Jugadores vs Ordenador", else 3
-    std::int16_t last_setter = 0;  // who typed the word in "2 jugadores", else 3
-    std::int64_t word_count = 0;   // lines of the word file at the last draw
+    static constexpr int most_misses = 9; // the ninth miss loses the word
+
+    int misses = 0;                              // wrong letters in the word on the board
+    PairPlayer pair_turn = PairPlayer::nobody;   // in turn in "2 Jugadores vs Ordenador"
+    PairPlayer last_setter = PairPlayer::nobody; // who typed the last word in "2 jugadores"
+    std::int64_t word_count = 0;                 // lines of the word file at the last draw
     std::u32string hidden_word;
-    bool multi_mode = false;     // the two "X jugadores" modes
-    std::u32string player_count; // the count as typed
-    std::int16_t current_player = 0;
+    bool multi_mode = false; // the two "X jugadores" modes
+    int player_count = 0;    // players 2 to N take turns in those modes
+    int current_player = 0;
     std::int32_t score = 0;
     bool guessing_on = false; // typed characters reach the game
 };

@@ -3,7 +3,6 @@
 
 namespace game_text {
 inline constexpr std::u32string_view program_title = U"CuErDaLoKKK";
-inline constexpr std::u32string_view error_title = U"Error";
 inline constexpr std::u32string_view lost = U"Has perdido...\r\nLa palabra era: ";
 inline constexpr std::u32string_view lost_title = U"PeRdEdOr";
 inline constexpr std::u32string_view won = U"Has ganado";

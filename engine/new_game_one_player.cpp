@@ -8,8 +8,8 @@ void Game::new_one_player_game()
         return;
     show_points(true);
     m_state.score = 0;
-    m_state.pair_turn = 3;
-    m_state.last_setter = 3;
+    m_state.pair_turn = PairPlayer::nobody;
+    m_state.last_setter = PairPlayer::nobody;
     m_state.multi_mode = false;
     play_twice(std::move(*word));
 }

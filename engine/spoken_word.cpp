@@ -1,6 +1,6 @@
 #include "engine/spoken_word.h"
 
-#include "engine/spoken_texts.h"
+#include "engine/spoken_text.h"
 #include "engine/word_slots.h"
 #include "text/decimal.h"
 

@@ -1,17 +1,17 @@
 #include "engine/game.h"
 #include "platform/prompts.h"
 #include "scores/score_file.h"
-#include "scores/score_messages.h"
 #include "scores/score_table_editor.h"
+#include "scores/scores_text.h"
 #include "words/word_file.h"
-#include "words/word_messages.h"
+#include "words/words_text.h"
 
 void Game::start_up()
 {
     m_services.score_table.viewing_only = false;
     m_state.current_player = 2;
-    m_state.pair_turn = 3;
-    m_state.last_setter = 3;
+    m_state.pair_turn = PairPlayer::nobody;
+    m_state.last_setter = PairPlayer::nobody;
     m_state.multi_mode = false;
 
     // A copy of the game killed while saving may have left temporary files.
@@ -23,7 +23,7 @@ void Game::start_up()
     const bool words_written = m_services.words.create();
     const bool scores_written = !m_services.scores.missing() || m_services.scores.write(default_score_table());
     if (!words_written)
-        m_services.prompts.message(words_text::create_failed, words_text::error_title, MessageStyle::critical);
+        m_services.prompts.error(words_text::create_failed);
     else if (!scores_written)
-        m_services.prompts.message(scores_text::save_failed, scores_text::error_title, MessageStyle::critical);
+        m_services.prompts.error(scores_text::save_failed);
 }

@@ -2,9 +2,9 @@
 #include <limits>
 
 #include "engine/game.h"
-#include "engine/game_messages.h"
+#include "engine/game_text.h"
 #include "engine/points.h"
-#include "engine/spoken_texts.h"
+#include "engine/spoken_text.h"
 #include "platform/prompts.h"
 #include "text/decimal.h"
 
@@ -34,7 +34,7 @@ void Game::check_word()
 
     set_counts(joined(game_text::hits_complete, hits), joined(game_text::failures, failures));
     m_state.guessing_on = false;
-    if (m_state.multi_mode || m_state.pair_turn == 1 || m_state.pair_turn == 2) {
+    if (m_state.multi_mode || m_state.pair_turn != PairPlayer::nobody) {
         const std::u32string winner = m_board.turn_text;
         set_turn(U"");
         m_services.prompts.message(std::u32string{game_text::winner} + winner, game_text::winner_title,
@@ -49,8 +49,8 @@ void Game::check_word()
     // The box said the word is won; the points are said with the next word.
     if (m_board.points_shown)
         say(m_board.points);
-    m_state.pair_turn = 3;
-    m_state.last_setter = 3;
+    m_state.pair_turn = PairPlayer::nobody;
+    m_state.last_setter = PairPlayer::nobody;
     m_state.multi_mode = false;
     // An empty line drawn here would restart the game and cost the points earned.
     if (std::optional<std::u32string> word = draw_word(/*until_word=*/true))
@@ -60,7 +60,7 @@ void Game::check_word()
 void Game::pass_turn()
 {
     if (m_state.multi_mode) {
-        if (whole_number(m_state.player_count) == m_state.current_player) {
+        if (m_state.current_player == m_state.player_count) {
             m_state.current_player = 2;
             set_turn(game_text::player2);
             return;
@@ -68,11 +68,11 @@ void Game::pass_turn()
         ++m_state.current_player;
         set_turn(joined(game_text::player, m_state.current_player));
     }
-    if (m_state.pair_turn == 2) {
+    if (m_state.pair_turn == PairPlayer::player2) {
         set_turn(game_text::player1);
-        m_state.pair_turn = 1;
-    } else if (m_state.pair_turn == 1) {
+        m_state.pair_turn = PairPlayer::player1;
+    } else if (m_state.pair_turn == PairPlayer::player1) {
         set_turn(game_text::player2);
-        m_state.pair_turn = 2;
+        m_state.pair_turn = PairPlayer::player2;
     }
 }

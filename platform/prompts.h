@@ -13,4 +13,7 @@ public:
     // An input box with OK and Cancel; Cancel gives the empty text.
     virtual std::u32string input(std::u32string_view prompt, std::u32string_view title,
                                  std::u32string_view default_text) = 0;
+
+    // A failure the user must hear of, in a critical box titled "Error".
+    void error(std::u32string_view text) { message(text, U"Error", MessageStyle::critical); }
 };

@@ -18,11 +18,11 @@ public:
     bool missing() const;
     // Removes the temporary files a game killed while writing the file left.
     void remove_leftovers();
-    // read_score_lines: the first n lines (n even, at most 6). A place whose lines are
+    // The first n lines (n even, at most 6). A place whose lines are
     // missing, or whose score is not a whole number, reads as "Quiro" / "1000".
     // Never fails and never writes.
     std::vector<std::u32string> read_lines(int n) const;
-    // write_score_table: replaces the file atomically. Characters the file cannot
+    // Replaces the file atomically. Characters the file cannot
     // store must have been replaced by the caller. False when it could not be written.
     bool write(const ScoreCells& cells);
 

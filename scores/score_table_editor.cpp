@@ -5,25 +5,9 @@
 
 #include "platform/prompts.h"
 #include "scores/score_file.h"
-#include "scores/score_messages.h"
-#include "text/cp1252.h"
+#include "scores/scores_text.h"
 #include "text/decimal.h"
-
-namespace {
-
-// The name as the score file can hold it on one line.
-std::u32string storable_name(std::u32string name)
-{
-    for (char32_t& c : name) {
-        if (c == U'\r' || c == U'\n')
-            c = U' ';
-        else if (!cp1252_can_store(c))
-            c = U'?';
-    }
-    return name;
-}
-
-} // namespace
+#include "text/storable_line.h"
 
 ScoreTableEditor::ScoreTableEditor(ScoreFile& file, Prompts& prompts, ScoreTableView& view)
     : m_file(file), m_prompts(prompts), m_view(view), m_cells(default_score_table())
@@ -52,8 +36,8 @@ void ScoreTableEditor::insert_record(int place, std::int32_t points)
 {
     if (place < 1 || place > 3)
         return;
-    const auto name =
-        storable_name(m_prompts.input(scores_text::name_prompt, scores_text::name_title, std::u32string_view{}));
+    const auto name = as_storable_line(
+        m_prompts.input(scores_text::name_prompt, scores_text::name_title, std::u32string_view{}), new_file_format);
     const auto lines = m_file.read_lines(4);
     ScoreCells cells;
     for (int k = 1; k <= 3; ++k) {
@@ -78,7 +62,7 @@ bool ScoreTableEditor::save(const ScoreCells& cells)
 {
     if (m_file.write(cells))
         return true;
-    m_prompts.message(scores_text::save_failed, scores_text::error_title, MessageStyle::critical);
+    m_prompts.error(scores_text::save_failed);
     return false;
 }
 

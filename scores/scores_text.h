@@ -4,6 +4,5 @@
 namespace scores_text {
 inline constexpr std::u32string_view name_prompt = U"Introduce tu nombre";
 inline constexpr std::u32string_view name_title = U"Record";
-inline constexpr std::u32string_view error_title = U"Error";
 inline constexpr std::u32string_view save_failed = U"No se ha podido guardar puntuaciones.txt.";
 } // namespace scores_text

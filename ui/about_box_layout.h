@@ -2,7 +2,7 @@
 #include <QColor>
 
 #include "ui/design.h"
-#include "ui/texts.h"
+#include "ui/ui_text.h"
 
 // The about box as designed; the two lines draw its etched rule.
 namespace about_box_layout {

@@ -11,7 +11,7 @@
 #include "ui/design_widget.h"
 #include "ui/frame_box.h"
 #include "ui/picture_box.h"
-#include "ui/texts.h"
+#include "ui/ui_text.h"
 #include "ui/unicode_text.h"
 
 namespace layout = add_words_dialog_layout;

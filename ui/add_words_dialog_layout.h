@@ -1,6 +1,6 @@
 #pragma once
 #include "ui/design.h"
-#include "ui/texts.h"
+#include "ui/ui_text.h"
 
 // The add-words dialog as designed; the three controls after the frame lie inside it.
 namespace add_words_dialog_layout {

@@ -20,7 +20,7 @@
 #include "ui/picture_box.h"
 #include "ui/slot_row.h"
 #include "ui/status_bar.h"
-#include "ui/texts.h"
+#include "ui/ui_text.h"
 #include "ui/unicode_text.h"
 
 namespace layout = main_window_layout;

@@ -1,6 +1,6 @@
 #pragma once
 #include "ui/design.h"
-#include "ui/texts.h"
+#include "ui/ui_text.h"
 
 // The main window as designed, its controls from front to back of the drawing order.
 namespace main_window_layout {

@@ -8,7 +8,7 @@
 #include "ui/centred.h"
 #include "ui/design_widget.h"
 #include "ui/score_window_layout.h"
-#include "ui/texts.h"
+#include "ui/ui_text.h"
 #include "ui/unicode_text.h"
 
 namespace layout = score_window_layout;

@@ -1,6 +1,6 @@
 #pragma once
 #include "ui/design.h"
-#include "ui/texts.h"
+#include "ui/ui_text.h"
 
 // The score window as designed.
 namespace score_window_layout {

@@ -10,7 +10,7 @@
 #include "ui/accessible_roles.h"
 #include "ui/design.h"
 #include "ui/lock_keys.h"
-#include "ui/texts.h"
+#include "ui/ui_text.h"
 #include "ui/unicode_text.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "platform/prompts.h"
 #include "words/word_file.h"
-#include "words/word_messages.h"
+#include "words/words_text.h"
 
 AddWords::AddWords(WordFile& words, Prompts& prompts, AddWordsView& view)
     : m_words(words), m_prompts(prompts), m_view(view)
@@ -40,10 +40,10 @@ void AddWords::add_word()
         m_view.close();
         break;
     case WordFile::Append::refused:
-        m_prompts.message(words_text::invalid_characters, words_text::error_title, MessageStyle::critical);
+        m_prompts.error(words_text::invalid_characters);
         break;
     case WordFile::Append::failed:
-        m_prompts.message(words_text::append_failed, words_text::error_title, MessageStyle::critical);
+        m_prompts.error(words_text::append_failed);
         break;
     }
 }

@@ -6,7 +6,7 @@
 #include "platform/file_system.h"
 #include "platform/random_source.h"
 #include "text/line_reader.h"
-#include "text/storable_word.h"
+#include "text/storable_line.h"
 #include "text/text_format.h"
 #include "words/builtin_words.h"
 #include "words/line_index.h"
@@ -89,7 +89,7 @@ WordFile::Append WordFile::append(std::u32string_view word)
     if (m_files.read(path(), bytes) == FileSystem::Read::failed)
         return Append::failed;
     const auto format = text_format_of(bytes);
-    if (!storable_word(word, format))
+    if (!storable_line(word, format))
         return Append::refused;
     // Without this the new word would join the last word of a file written by hand.
     if (!bytes.empty() && !ends_with_line_end(bytes, format))

@@ -2,7 +2,6 @@
 #include <string_view>
 
 namespace words_text {
-inline constexpr std::u32string_view error_title = U"Error";
 inline constexpr std::u32string_view invalid_characters = U"La palabra contiene caracteres no válidos.";
 inline constexpr std::u32string_view append_failed = U"No se ha podido añadir la palabra a palabras.txt.";
 inline constexpr std::u32string_view create_failed = U"No se ha podido crear palabras.txt.";

@@ -305,8 +305,8 @@ TEST(StartUp, FirstRunWritesOnlyWhatIsMissing)
                   (std::vector<std::filesystem::path>{h.core.words.path(), h.core.scores.path()}));
         EXPECT_FALSE(h.core.score_table.viewing_only);
         EXPECT_EQ(h.game.state().current_player, 2);
-        EXPECT_EQ(h.game.state().pair_turn, 3);
-        EXPECT_EQ(h.game.state().last_setter, 3);
+        EXPECT_EQ(h.game.state().pair_turn, PairPlayer::nobody);
+        EXPECT_EQ(h.game.state().last_setter, PairPlayer::nobody);
     }
 }
 

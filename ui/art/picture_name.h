@@ -1,8 +1,8 @@
 #pragma once
 
 // The program's pictures. The nine pieces of the figure come first, by their
-// number: a miss shows the piece numbered by the game's next_picture, so the
-// head, piece 8, comes first and the left lower leg, piece 0, last.
+// number on the board: the first miss shows the head, piece 8, and the ninth
+// the left lower leg, piece 0.
 namespace art {
 
 enum class PictureName {
