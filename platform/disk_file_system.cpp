@@ -2,9 +2,11 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 #include "platform/descriptor.h"
 #include "platform/leftovers.h"
@@ -36,6 +38,16 @@ bool read_all(int descriptor, std::string& bytes)
     bytes.resize(used);
     return true;
 }
+
+// A flock on the directory: the files themselves are replaced by renames, so a
+// lock on one would stay with the file it replaced.
+class DirectoryLock final : public FileLock {
+public:
+    explicit DirectoryLock(Descriptor directory) : m_directory(std::move(directory)) {}
+
+private:
+    Descriptor m_directory;
+};
 
 // A new file gets the bits any program's new file gets: all read and write
 // bits less the process's umask, which can only be read by setting it.
@@ -92,4 +104,18 @@ bool DiskFileSystem::replace(const std::filesystem::path& path, std::string_view
 void DiskFileSystem::remove_leftovers(const std::filesystem::path& path)
 {
     remove_leftover_temporaries(path);
+}
+
+std::unique_ptr<FileLock> DiskFileSystem::lock(const std::filesystem::path& path)
+{
+    Descriptor directory(::open(directory_of(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!directory.is_open())
+        return nullptr;
+    int locked = 0;
+    do
+        locked = ::flock(directory.get(), LOCK_EX);
+    while (locked != 0 && errno == EINTR);
+    if (locked != 0)
+        return nullptr;
+    return std::make_unique<DirectoryLock>(std::move(directory));
 }

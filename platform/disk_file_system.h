@@ -27,6 +27,7 @@ public:
     bool missing(const std::filesystem::path& path) override;
     bool replace(const std::filesystem::path& path, std::string_view bytes) override;
     void remove_leftovers(const std::filesystem::path& path) override;
+    std::unique_ptr<FileLock> lock(const std::filesystem::path& path) override;
 
 private:
     PosixFileSteps m_posix;

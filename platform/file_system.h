@@ -1,7 +1,14 @@
 #pragma once
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
+
+// Held while it lives; see FileSystem::lock.
+class FileLock {
+public:
+    virtual ~FileLock() = default;
+};
 
 // Every file the game touches goes through here, one whole file per call, so no
 // file stays open between two user actions.
@@ -22,4 +29,9 @@ public:
     // Removes what replacements of path killed midway left behind, never the
     // temporary file of a replacement still running, in this or another process.
     virtual void remove_leftovers(const std::filesystem::path& path) = 0;
+    // Waits until no other copy of the game holds the lock of path's directory, and
+    // holds it while the result lives, so a read and the replace that follows see
+    // no other copy's write between them. Where no lock can be had it holds none,
+    // as a file system that only one program uses needs none.
+    virtual std::unique_ptr<FileLock> lock(const std::filesystem::path&) { return nullptr; }
 };

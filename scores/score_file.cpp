@@ -34,7 +34,7 @@ std::vector<std::u32string> ScoreFile::read_lines(int n) const
     if (m_files.read(path(), bytes) != FileSystem::Read::ok)
         bytes.clear();
     const auto format = text_format_of(bytes);
-    LineReader reader(bytes, format);
+    LineReader reader(text_bytes(bytes, format), format);
     std::vector<std::u32string> lines;
     std::string_view line;
     while (lines.size() < wanted && reader.next(line))
@@ -49,6 +49,11 @@ std::vector<std::u32string> ScoreFile::read_lines(int n) const
         }
     }
     return lines;
+}
+
+std::unique_ptr<FileLock> ScoreFile::lock()
+{
+    return m_files.lock(path());
 }
 
 bool ScoreFile::write(const ScoreCells& cells)

@@ -1,11 +1,13 @@
 #pragma once
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "scores/score_table.h"
 
 class CurrentDirectory;
+class FileLock;
 class FileSystem;
 
 // "puntuaciones.txt" in the current directory: six lines, written in Windows-1252
@@ -25,6 +27,8 @@ public:
     // Replaces the file atomically. Characters the file cannot
     // store must have been replaced by the caller. False when it could not be written.
     bool write(const ScoreCells& cells);
+    // While it lives no other copy of the game writes the file.
+    std::unique_ptr<FileLock> lock();
 
 private:
     FileSystem& m_files;

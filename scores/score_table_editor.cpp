@@ -1,12 +1,11 @@
 #include "scores/score_table_editor.h"
 
-#include <algorithm>
 #include <string>
 
+#include "platform/file_system.h"
 #include "platform/prompts.h"
 #include "scores/score_file.h"
 #include "scores/scores_text.h"
-#include "text/decimal.h"
 #include "text/storable_line.h"
 
 ScoreTableEditor::ScoreTableEditor(ScoreFile& file, Prompts& prompts, ScoreTableView& view)
@@ -20,41 +19,30 @@ void ScoreTableEditor::set_cells(const ScoreCells& cells)
     m_view.show_cells(m_cells);
 }
 
+ScoreCells ScoreTableEditor::read_table() const
+{
+    return score_table_of(m_file.read_lines(6));
+}
+
 void ScoreTableEditor::open_for_viewing()
 {
     viewing_only = true;
-    const auto lines = m_file.read_lines(6);
-    ScoreCells cells;
-    std::copy(lines.begin(), lines.end(), cells.begin());
-    set_cells(cells);
+    m_record.reset();
+    set_cells(read_table());
     m_view.show();
 }
 
-// The places above the record keep their entries and each place below it takes
-// the entry of the place above, so the old third place drops out.
 void ScoreTableEditor::insert_record(int place, std::int32_t points)
 {
     if (place < 1 || place > 3)
         return;
     const auto name = as_storable_line(
         m_prompts.input(scores_text::name_prompt, scores_text::name_title, std::u32string_view{}), new_file_format);
-    const auto lines = m_file.read_lines(4);
-    ScoreCells cells;
-    for (int k = 1; k <= 3; ++k) {
-        const auto cell = static_cast<std::size_t>(2 * k - 2);
-        if (k == place) {
-            cells[cell] = name;
-            cells[cell + 1] = decimal(points);
-        } else {
-            const auto from = static_cast<std::size_t>(2 * (k < place ? k : k - 1) - 2);
-            cells[cell] = lines[from];
-            cells[cell + 1] = lines[from + 1];
-        }
-    }
+    m_record = Record{name, points, read_table()};
     // A record must reach the file even when an earlier viewing was closed by
     // the title bar and so left viewing_only set.
     viewing_only = false;
-    set_cells(cells);
+    set_cells(with_record(m_record->placed_in, place, name, points));
     m_view.show();
 }
 
@@ -66,22 +54,47 @@ bool ScoreTableEditor::save(const ScoreCells& cells)
     return false;
 }
 
+std::optional<ScoreCells> ScoreTableEditor::place_again(Record& record)
+{
+    const ScoreCells now = read_table();
+    if (now == record.placed_in)
+        return m_cells;
+    record.placed_in = now;
+    const int place = record_place(now, record.points);
+    if (place == 0)
+        return std::nullopt;
+    return with_record(now, place, record.name, record.points);
+}
+
 void ScoreTableEditor::accept()
 {
-    if (!viewing_only && !save(m_cells))
-        return;
+    if (!viewing_only) {
+        const auto lock = m_file.lock();
+        const std::optional<ScoreCells> table = m_record ? place_again(*m_record) : m_cells;
+        if (!table) {
+            set_cells(m_record->placed_in);
+            m_prompts.message(scores_text::record_overtaken, scores_text::name_title, MessageStyle::information);
+        } else {
+            set_cells(*table);
+            if (!save(m_cells))
+                return;
+        }
+    }
+    m_record.reset();
     viewing_only = false;
     m_view.close();
 }
 
 void ScoreTableEditor::cancel()
 {
+    m_record.reset();
     viewing_only = false;
     m_view.close();
 }
 
 void ScoreTableEditor::erase()
 {
+    const auto lock = m_file.lock();
     const auto cleared = default_score_table();
     if (save(cleared))
         set_cells(cleared);
@@ -89,5 +102,6 @@ void ScoreTableEditor::erase()
 
 void ScoreTableEditor::closed()
 {
+    m_record.reset();
     set_cells(default_score_table());
 }

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "scores/score_table.h"
 
@@ -27,7 +29,10 @@ public:
     void open_for_viewing();
     // Asks for the name and shows the table with the record at place (1 to 3).
     void insert_record(int place, std::int32_t points);
-    // Aceptar: saves the table shown, unless only viewing, and closes.
+    // Aceptar: saves the table shown, unless only viewing, and closes. When another
+    // copy of the game saved the file since the record was placed, the record is
+    // placed again in the table the file holds now, or the player is told that it
+    // no longer makes the table.
     void accept();
     // Cancelar: closes without saving.
     void cancel();
@@ -39,7 +44,16 @@ public:
     const ScoreCells& cells() const { return m_cells; }
 
 private:
+    struct Record {
+        std::u32string name;
+        std::int32_t points = 0;
+        ScoreCells placed_in; // the file's table when the record was placed
+    };
+
     void set_cells(const ScoreCells& cells);
+    ScoreCells read_table() const;
+    // The record placed in the file's table as it is now; nothing when it no longer fits.
+    std::optional<ScoreCells> place_again(Record& record);
     // Writes cells to the score file; on failure tells the user and gives false.
     bool save(const ScoreCells& cells);
 
@@ -47,4 +61,5 @@ private:
     Prompts& m_prompts;
     ScoreTableView& m_view;
     ScoreCells m_cells;
+    std::optional<Record> m_record; // placed and not yet saved
 };

@@ -5,15 +5,26 @@
 #include "text/cp1252.h"
 #include "text/utf8.h"
 
+namespace {
+constexpr std::string_view utf8_byte_order_mark = "\xEF\xBB\xBF";
+} // namespace
+
 TextFormat text_format_of(std::string_view bytes)
 {
     TextFormat format;
-    if (utf8_beyond_ascii(bytes))
+    if (utf8_beyond_ascii(bytes)) {
         format.encoding = TextFormat::Encoding::utf8;
+        format.byte_order_mark = bytes.starts_with(utf8_byte_order_mark);
+    }
     // A file with no line break at all, like an empty one, keeps the program's own line end.
     if (bytes.find('\r') == std::string_view::npos && bytes.find('\n') != std::string_view::npos)
         format.line_break = '\n';
     return format;
+}
+
+std::string_view text_bytes(std::string_view bytes, TextFormat format)
+{
+    return format.byte_order_mark ? bytes.substr(utf8_byte_order_mark.size()) : bytes;
 }
 
 std::u32string decode_text(std::string_view bytes, TextFormat format)

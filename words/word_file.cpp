@@ -74,17 +74,20 @@ DrawnWord WordFile::draw()
     if (m_files.read(path(), bytes) != FileSystem::Read::ok)
         return drawn;
     const auto format = text_format_of(bytes);
-    const LineIndex lines(bytes, format);
+    const auto text = text_bytes(bytes, format);
+    const LineIndex lines(text, format);
     drawn.word_count = lines.count();
     if (drawn.word_count == 0)
         return drawn;
-    drawn.file_has_words = has_non_empty_line(bytes, format);
+    drawn.file_has_words = has_non_empty_line(text, format);
     drawn.word = decode_text(lines.line(line_number(drawn.word_count, m_random.next())), format);
     return drawn;
 }
 
 WordFile::Append WordFile::append(std::u32string_view word)
 {
+    // Another copy adding a word between this read and this write would lose it.
+    const auto lock = m_files.lock(path());
     std::string bytes;
     if (m_files.read(path(), bytes) == FileSystem::Read::failed)
         return Append::failed;
@@ -92,7 +95,8 @@ WordFile::Append WordFile::append(std::u32string_view word)
     if (!storable_line(word, format))
         return Append::refused;
     // Without this the new word would join the last word of a file written by hand.
-    if (!bytes.empty() && !ends_with_line_end(bytes, format))
+    const auto text = text_bytes(bytes, format);
+    if (!text.empty() && !ends_with_line_end(text, format))
         bytes += line_end(format);
     append_line(bytes, word, format);
     // Bytes that happen to spell UTF-8, added to a plain ASCII file, would make
