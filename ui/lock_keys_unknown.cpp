@@ -4,3 +4,8 @@ std::optional<LockKeys> read_lock_keys()
 {
     return std::nullopt;
 }
+
+std::unique_ptr<LockKeyEvents> watch_lock_keys(std::function<void()>)
+{
+    return nullptr;
+}

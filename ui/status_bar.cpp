@@ -16,8 +16,8 @@
 namespace {
 constexpr int caps_panel = 1, num_panel = 2, time_panel = 3, date_panel = 4;
 constexpr int hits_panel = 5, failures_panel = 6, turn_panel = 7;
-// The lights change with a key that another program may have had; a short poll
-// catches those, a key event in this program at once.
+// Without the window system's events the lights are asked for: a short poll
+// catches a key another program had, a key event in this program at once.
 constexpr int poll_ms = 250;
 
 // Only a real change is written: a screen reader hears every new name.
@@ -46,15 +46,23 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
     }
     panel(hits_panel).setToolTip(ui_text::hits_tip.toString());
     panel(failures_panel).setToolTip(ui_text::failures_tip.toString());
-    connect(&m_clock, &QTimer::timeout, this, &StatusBar::refresh_indicators);
-    m_clock.start(poll_ms);
-    qApp->installEventFilter(this);
+    // On the minute, to the millisecond: a coarse timer may wake early and again.
+    m_clock.setSingleShot(true);
+    m_clock.setTimerType(Qt::PreciseTimer);
+    connect(&m_clock, &QTimer::timeout, this, &StatusBar::refresh_clock);
+    m_lock_events = watch_lock_keys([this] { refresh_locks(); });
+    if (!m_lock_events) {
+        connect(&m_lock_poll, &QTimer::timeout, this, &StatusBar::refresh_locks);
+        m_lock_poll.start(poll_ms);
+        qApp->installEventFilter(this);
+    }
     refresh_indicators();
 }
 
 StatusBar::~StatusBar()
 {
-    qApp->removeEventFilter(this);
+    if (!m_lock_events)
+        qApp->removeEventFilter(this);
 }
 
 QLabel& StatusBar::panel(int n) const
@@ -74,15 +82,27 @@ void StatusBar::show_game_panels(const Board& board)
 
 void StatusBar::refresh_indicators()
 {
+    refresh_locks();
+    refresh_clock();
+}
+
+void StatusBar::refresh_locks()
+{
     const LockKeys locks = read_lock_keys().value_or(LockKeys{});
     show_lock(caps_panel, ui_text::caps_lock, locks.caps_lock);
     show_lock(num_panel, ui_text::num_lock, locks.num_lock);
+}
+
+void StatusBar::refresh_clock()
+{
     const QDateTime now = QDateTime::currentDateTime();
     for (const auto& [n, format, what] :
          {std::tuple{time_panel, u"hh:mm", ui_text::time}, std::tuple{date_panel, u"dd/MM/yyyy", ui_text::date}}) {
         const QString text = now.toString(QString::fromUtf16(format));
         show_panel(panel(n), text, QStringLiteral("%1 %2").arg(what, text));
     }
+    const int into_minute = now.time().second() * 1000 + now.time().msec();
+    m_clock.start(60'000 - into_minute);
 }
 
 // Dimmed while the lock is off.
@@ -102,6 +122,6 @@ void StatusBar::resizeEvent(QResizeEvent*)
 bool StatusBar::eventFilter(QObject* receiver, QEvent* event)
 {
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && qobject_cast<QWindow*>(receiver))
-        refresh_indicators();
+        refresh_locks();
     return false;
 }

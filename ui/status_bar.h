@@ -2,12 +2,16 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <memory>
+
+#include "ui/lock_keys.h"
 
 class QLabel;
 struct Board;
 
 // The status bar: seven panels of 96 pixels. Panels 1 to 4 (Caps Lock, Num Lock,
-// time, date) keep themselves current; panels 5 to 7 show what the game wrote.
+// time, date) keep themselves current, the clock waking once a minute and the
+// lock lights at the window system's word; panels 5 to 7 show what the game wrote.
 class StatusBar final : public QWidget {
     Q_OBJECT
 public:
@@ -28,7 +32,11 @@ protected:
 
 private:
     void show_lock(int n, QStringView key, bool on);
+    void refresh_locks();
+    void refresh_clock();
 
     std::array<QLabel*, panel_count> m_panels{};
     QTimer m_clock;
+    std::unique_ptr<LockKeyEvents> m_lock_events;
+    QTimer m_lock_poll; // only where the window system sends no lock events
 };
