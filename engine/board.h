@@ -18,7 +18,14 @@ struct Board {
     std::u32string hits_text = U"Aciertos: 0";
     std::u32string misses_text = U"Fallos: 0";
     std::u32string turn_text; // the player whose turn it is
+    bool word_ended = false;  // won or lost: typed letters are no guesses until the next word
 };
+
+// Whether typed letters are guesses at a word on the board.
+inline bool word_in_play(const Board& board)
+{
+    return board.slots.size() > 0 && !board.word_ended;
+}
 
 // The piece the nth miss (1 to 9) shows: the head first, the left lower leg last.
 constexpr std::size_t piece_of_miss(int miss)

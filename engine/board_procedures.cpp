@@ -13,7 +13,7 @@ std::optional<std::u32string> Game::draw_word(bool until_word)
     } while (until_word && drawn.file_has_words && drawn.word.empty());
     if (!drawn.file_has_words) {
         // Drawing again could never find a word.
-        m_services.prompts.message(game_text::no_words, game_text::program_title, MessageStyle::critical);
+        box(game_text::no_words, game_text::program_title, MessageStyle::critical);
         return std::nullopt;
     }
     return std::move(drawn.word);
@@ -38,7 +38,7 @@ void Game::play_twice(std::u32string first)
 void Game::reset_board()
 {
     m_state.misses = 0;
-    m_state.guessing_on = true;
+    set_guessing(true);
     m_board.right_letters.clear();
     notify(BoardPart::right_letters);
     m_board.wrong_letters.clear();

@@ -5,6 +5,19 @@
 
 Game::Game(GameServices services) : m_services(services) {}
 
+void Game::box(std::u32string_view text, std::u32string_view title, MessageStyle style)
+{
+    m_services.prompts.spoken_message(text, title, style, text, spoken_title(title));
+}
+
+// The word control says whether a word is in play.
+void Game::set_guessing(bool on)
+{
+    m_state.guessing_on = on;
+    m_board.word_ended = !on;
+    notify(BoardPart::slots);
+}
+
 void Game::set_counts(std::u32string hits, std::u32string misses)
 {
     m_board.hits_text = std::move(hits);

@@ -4,6 +4,7 @@
 
 #include "engine/board.h"
 #include "engine/game_state.h"
+#include "platform/prompts.h"
 
 class DeferredGame;
 class Prompts;
@@ -80,6 +81,9 @@ private:
     std::optional<std::u32string> ask_word(std::u32string_view setter);
     void play_turns_of_several(int count, std::u32string word);
 
+    // A message box whose title a screen reader says in plain capitals.
+    void box(std::u32string_view text, std::u32string_view title, MessageStyle style);
+    void set_guessing(bool on);
     void set_counts(std::u32string hits, std::u32string misses);
     void set_turn(std::u32string_view player);
     void show_points(bool shown);

@@ -4,12 +4,15 @@
 #include "engine/spoken_word.h"
 #include "platform/prompts.h"
 #include "text/decimal.h"
+#include "text/lower_case.h"
 
 void Game::type_character(char32_t c)
 {
     // After a lost word all nine pieces show: a further miss has none to show.
-    if (!m_state.guessing_on)
+    if (!m_state.guessing_on) {
+        m_services.view.announce(spoken_text::how_to_start);
         return;
+    }
     const Announcement announcement{*this};
     guess_character(c);
 }
@@ -60,9 +63,10 @@ Game::Guess Game::miss(const Letter& letter)
                       : std::u32string{spoken_text::tries_left} + decimal(tries) + std::u32string{spoken_text::tries}));
     const bool lost = tries == 0;
     if (lost) {
-        m_services.prompts.message(std::u32string{game_text::lost} + m_state.hidden_word, game_text::lost_title,
-                                   MessageStyle::information);
-        m_state.guessing_on = false;
+        m_services.prompts.spoken_message(
+            std::u32string{game_text::lost} + m_state.hidden_word, game_text::lost_title, MessageStyle::information,
+            std::u32string{spoken_text::lost_box} + lower_case(m_state.hidden_word), spoken_text::lost_title);
+        set_guessing(false);
     }
     // Listed after the box, also for the ninth miss.
     m_board.wrong_letters += letter.lower.front();

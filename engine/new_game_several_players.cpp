@@ -1,5 +1,6 @@
 #include "engine/game.h"
 #include "engine/game_text.h"
+#include "engine/spoken_word.h"
 #include "platform/prompts.h"
 #include "text/decimal.h"
 
@@ -9,17 +10,18 @@ std::optional<int> Game::ask_player_count()
     // set up any more; the game on screen keeps its own mode.
     show_points(false);
     m_state.last_setter = PairPlayer::nobody;
-    std::u32string answer = m_services.prompts.input(game_text::count_prompt, game_text::program_title, U"");
+    std::u32string answer = m_services.prompts.spoken_input(game_text::count_prompt, game_text::program_title, U"",
+                                                            spoken_title(game_text::program_title));
     if (answer.empty())
         return std::nullopt;
     const std::optional<std::int64_t> players = whole_number(answer);
     if (!players || *players < 2) {
         // Such a count has no turn order: the turn would never come back to player 2.
-        m_services.prompts.message(game_text::bad_player_count, game_text::program_title, MessageStyle::critical);
+        box(game_text::bad_player_count, game_text::program_title, MessageStyle::critical);
         return std::nullopt;
     }
     if (*players >= 31) {
-        m_services.prompts.message(game_text::too_many_players, game_text::program_title, MessageStyle::critical);
+        box(game_text::too_many_players, game_text::program_title, MessageStyle::critical);
         return std::nullopt;
     }
     return static_cast<int>(*players);

@@ -24,4 +24,14 @@ inline constexpr std::u32string_view enter = U"Intro";
 inline constexpr std::u32string_view backspace = U"Retroceso";
 inline constexpr std::u32string_view escape = U"Escape";
 inline constexpr std::u32string_view control = U"Control+";
+inline constexpr std::u32string_view how_to_start = U"Pulsa F2 para jugar solo, o de F3 a F6 para jugar con otros.";
+inline constexpr std::u32string_view no_word = U"Ninguna palabra en juego.";
+// The titles and texts of the boxes and the window in plain capitals, which a
+// speech synthesizer says as words rather than spelling them.
+inline constexpr std::u32string_view main_window = U"Cuerdalokkk versión 1.0";
+inline constexpr std::u32string_view program_title = U"Cuerdalokkk";
+inline constexpr std::u32string_view about_title = U"Acerca de Cuerdalokkk";
+inline constexpr std::u32string_view lost_title = U"Perdedor";
+inline constexpr std::u32string_view lost_box = U"Has perdido... La palabra era: ";
+inline constexpr std::u32string_view winner_title = U"¡¡¡Ganador!!!";
 } // namespace spoken_text

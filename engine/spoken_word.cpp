@@ -1,5 +1,7 @@
 #include "engine/spoken_word.h"
 
+#include "engine/board.h"
+#include "engine/game_text.h"
 #include "engine/spoken_text.h"
 #include "engine/word_slots.h"
 #include "text/decimal.h"
@@ -42,4 +44,22 @@ std::u32string spoken_word(const WordSlots& slots, std::size_t at_most)
         said += std::u32string{spoken_text::more} + decimal(static_cast<std::int64_t>(slots.size() - told)) +
                 std::u32string{spoken_text::more_end};
     return said + U".";
+}
+
+std::u32string spoken_board_word(const Board& board, std::size_t at_most)
+{
+    if (!word_in_play(board))
+        return std::u32string{spoken_text::no_word} + U" " + std::u32string{spoken_text::how_to_start};
+    return spoken_word(board.slots, at_most);
+}
+
+std::u32string_view spoken_title(std::u32string_view title)
+{
+    if (title == game_text::program_title)
+        return spoken_text::program_title;
+    if (title == game_text::lost_title)
+        return spoken_text::lost_title;
+    if (title == game_text::winner_title)
+        return spoken_text::winner_title;
+    return title;
 }

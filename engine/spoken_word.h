@@ -3,6 +3,7 @@
 #include <string>
 
 class WordSlots;
+struct Board;
 
 // A character as a screen reader should say it: a blank is "espacio", Enter is
 // "Intro", Ctrl+F is "Control+F"; any other character is itself.
@@ -12,6 +13,13 @@ std::u32string spoken_character(char32_t c);
 // shows, "guion" for a slot not yet found. Only the first `at_most` slots are
 // told, as only they are on screen.
 std::u32string spoken_word(const WordSlots& slots, std::size_t at_most);
+
+// The word control for a screen reader: the word, or that none is in play.
+std::u32string spoken_board_word(const Board& board, std::size_t at_most);
+
+// A box's title as a speech synthesizer says it well: the design's mixed
+// capitals in plain ones. Any other title is itself.
+std::u32string_view spoken_title(std::u32string_view title);
 
 // The length of a word: "5 letras", "1 letra".
 std::u32string spoken_length(std::size_t count);

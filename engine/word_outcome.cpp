@@ -33,16 +33,15 @@ void Game::check_word()
     }
 
     set_counts(joined(game_text::hits_complete, hits), joined(game_text::failures, failures));
-    m_state.guessing_on = false;
+    set_guessing(false);
     if (m_state.multi_mode || m_state.pair_turn != PairPlayer::nobody) {
         const std::u32string winner = m_board.turn_text;
         set_turn(U"");
-        m_services.prompts.message(std::u32string{game_text::winner} + winner, game_text::winner_title,
-                                   MessageStyle::information);
+        box(std::u32string{game_text::winner} + winner, game_text::winner_title, MessageStyle::information);
         return;
     }
 
-    m_services.prompts.message(game_text::won, game_text::winner_title, MessageStyle::information);
+    box(game_text::won, game_text::winner_title, MessageStyle::information);
     m_state.score = plus_word_points(m_state.score);
     m_board.points = decimal(m_state.score) + std::u32string{game_text::points};
     notify(BoardPart::points);

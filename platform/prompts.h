@@ -14,6 +14,19 @@ public:
     virtual std::u32string input(std::u32string_view prompt, std::u32string_view title,
                                  std::u32string_view default_text) = 0;
 
+    // The same boxes, with what a screen reader says of them where that differs
+    // from what they show; these say what they show.
+    virtual void spoken_message(std::u32string_view text, std::u32string_view title, MessageStyle style,
+                                std::u32string_view /*spoken_text*/, std::u32string_view /*spoken_title*/)
+    {
+        message(text, title, style);
+    }
+    virtual std::u32string spoken_input(std::u32string_view prompt, std::u32string_view title,
+                                        std::u32string_view default_text, std::u32string_view /*spoken_title*/)
+    {
+        return input(prompt, title, default_text);
+    }
+
     // A failure the user must hear of, in a critical box titled "Error".
     void error(std::u32string_view text) { message(text, U"Error", MessageStyle::critical); }
 };

@@ -6,6 +6,7 @@
 #include "platform/prompts.h"
 #include "scores/score_file.h"
 #include "scores/scores_text.h"
+#include "text/decimal.h"
 #include "text/storable_line.h"
 
 ScoreTableEditor::ScoreTableEditor(ScoreFile& file, Prompts& prompts, ScoreTableView& view)
@@ -32,12 +33,18 @@ void ScoreTableEditor::open_for_viewing()
     m_view.show();
 }
 
-void ScoreTableEditor::insert_record(int place, std::int32_t points)
+void ScoreTableEditor::insert_record(int place, std::int32_t points, std::u32string_view said_before)
 {
     if (place < 1 || place > 3)
         return;
+    std::u32string spoken{said_before};
+    if (!spoken.empty())
+        spoken += U' ';
+    spoken += std::u32string{scores_text::new_record} + decimal(points) + std::u32string{scores_text::record_points} +
+              std::u32string{scores_text::places[place - 1]};
     const auto name = as_storable_line(
-        m_prompts.input(scores_text::name_prompt, scores_text::name_title, std::u32string_view{}), new_file_format);
+        m_prompts.spoken_input(scores_text::name_prompt, scores_text::name_title, std::u32string_view{}, spoken),
+        new_file_format);
     m_record = Record{name, points, read_table()};
     // A record must reach the file even when an earlier viewing was closed by
     // the title bar and so left viewing_only set.
@@ -78,6 +85,7 @@ void ScoreTableEditor::accept()
             set_cells(*table);
             if (!save(m_cells))
                 return;
+            m_view.announce(scores_text::saved);
         }
     }
     m_record.reset();
@@ -96,8 +104,10 @@ void ScoreTableEditor::erase()
 {
     const auto lock = m_file.lock();
     const auto cleared = default_score_table();
-    if (save(cleared))
+    if (save(cleared)) {
         set_cells(cleared);
+        m_view.announce(scores_text::erased);
+    }
 }
 
 void ScoreTableEditor::closed()

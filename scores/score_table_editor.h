@@ -16,6 +16,8 @@ public:
     // Shows the window not modal, or brings it to the front when it is open.
     virtual void show() = 0;
     virtual void close() = 0;
+    // What a command did, said by a screen reader.
+    virtual void announce(std::u32string_view /*text*/) {}
 };
 
 // What the score window does: the only way a record reaches the score file.
@@ -28,7 +30,8 @@ public:
 
     void open_for_viewing();
     // Asks for the name and shows the table with the record at place (1 to 3).
-    void insert_record(int place, std::int32_t points);
+    // A screen reader hears said_before, then the record, as the name box opens.
+    void insert_record(int place, std::int32_t points, std::u32string_view said_before = {});
     // Aceptar: saves the table shown, unless only viewing, and closes. When another
     // copy of the game saved the file since the record was placed, the record is
     // placed again in the table the file holds now, or the player is told that it

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/prompts.h"
+#include "text/lower_case.h"
 #include "words/word_file.h"
 #include "words/words_text.h"
 
@@ -37,6 +38,7 @@ void AddWords::add_word()
     }
     switch (m_words.append(m_text)) {
     case WordFile::Append::added:
+        m_view.announce(std::u32string{words_text::word_added} + lower_case(m_text) + U".");
         m_view.close();
         break;
     case WordFile::Append::refused:

@@ -12,6 +12,8 @@ public:
     virtual void show_text(const std::u32string& text, std::size_t caret) = 0;
     virtual void beep() = 0;
     virtual void close() = 0;
+    // What the dialog did, said by a screen reader.
+    virtual void announce(std::u32string_view /*text*/) {}
 };
 
 // The add-words dialog: one word of at most 20 characters per opening.
