@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "engine/spoken_text.h"
 #include "ui/about_box_layout.h"
 #include "ui/design_widget.h"
 #include "ui/picture_box.h"
+#include "ui/unicode_text.h"
 
 namespace layout = about_box_layout;
 
@@ -16,6 +18,7 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(ui_text::about_title.toString());
+    setAccessibleName(to_qstring(spoken_text::about_title));
     setFont(design_font(ms_sans_serif_8));
     setFixedSize(to_pixels(layout::client_area).size());
 

@@ -1,7 +1,12 @@
 #include "ui/accessible_roles.h"
 
 #include <QAccessibleWidget>
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QWidget>
+
+#include "ui/menu_item_accessible.h"
 
 namespace {
 struct ClassRole {
@@ -12,12 +17,33 @@ struct ClassRole {
 constexpr ClassRole roles[] = {
     {"StatusBar", QAccessible::StatusBar},    {"PictureBox", QAccessible::Graphic},
     {"AddWordsDialog", QAccessible::Dialog},  {"ScoreWindow", QAccessible::Dialog},
-    {"Announcer", QAccessible::Notification}, {"SlotRow", QAccessible::StaticText},
+    {"Announcer", QAccessible::Notification}, {"Notice", QAccessible::Notification},
+    {"SlotRow", QAccessible::StaticText},
 };
+
+// The add-words frame only groups its controls: as a filler, a screen reader
+// does not name it each time the focus enters it.
+constexpr ClassRole frames_by_name[] = {{"addFrame", QAccessible::Client}};
+
+QAccessibleInterface* menu_item(QAction* action)
+{
+    for (QObject* owner : action->associatedObjects()) {
+        if (qobject_cast<QMenu*>(owner) || qobject_cast<QMenuBar*>(owner))
+            return new MenuItemAccessible(action, static_cast<QWidget*>(owner));
+    }
+    return nullptr;
+}
 
 QAccessibleInterface* accessible_with_role(const QString& class_name, QObject* object)
 {
+    if (auto* action = qobject_cast<QAction*>(object))
+        return menu_item(action);
     auto* widget = qobject_cast<QWidget*>(object);
+    for (const ClassRole& known : frames_by_name) {
+        if (widget && class_name == QLatin1String("FrameBox") &&
+            widget->objectName() == QLatin1String(known.class_name))
+            return new QAccessibleWidget(widget, known.role);
+    }
     for (const ClassRole& known : roles) {
         if (widget && class_name == QLatin1String(known.class_name))
             return new QAccessibleWidget(widget, known.role);

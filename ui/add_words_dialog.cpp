@@ -74,6 +74,12 @@ void AddWordsDialog::beep()
     QApplication::beep();
 }
 
+void AddWordsDialog::announce(std::u32string_view text)
+{
+    if (m_say)
+        m_say(text);
+}
+
 void AddWordsDialog::close()
 {
     QWidget::close();

@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <functional>
 
 #include "words/add_words.h"
 
@@ -15,6 +16,9 @@ public:
     void show_text(const std::u32string& text, std::size_t caret) override;
     void beep() override;
     void close() override;
+    void announce(std::u32string_view text) override;
+    // Where what the dialog did is said: it closes as it says it.
+    void speak_through(std::function<void(std::u32string_view)> say) { m_say = std::move(say); }
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;
@@ -24,4 +28,5 @@ private:
 
     AddWords m_logic;
     QLineEdit* m_word = nullptr;
+    std::function<void(std::u32string_view)> m_say;
 };

@@ -1,6 +1,29 @@
 #include "ui/announcer.h"
 
+#include <QAccessible>
+
 #include "ui/accessible_roles.h"
+
+namespace {
+// Keys typed this close together are said in one breath.
+constexpr int gather_ms = 80;
+// Enough that a notice is not taken again before a screen reader has read it.
+constexpr std::size_t notice_count = 8;
+} // namespace
+
+Notice::Notice(QWidget* parent) : QWidget(parent)
+{
+    setFixedSize(0, 0);
+    hide();
+}
+
+// Hidden first, so every text appears anew, even the same one twice.
+void Notice::say(const QString& text)
+{
+    hide();
+    setAccessibleName(text);
+    show();
+}
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent)
 {
@@ -8,12 +31,31 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("announcer"));
     setFixedSize(0, 0);
     hide();
+    m_gather.setSingleShot(true);
+    m_gather.setInterval(gather_ms);
+    connect(&m_gather, &QTimer::timeout, this, &Announcer::say_pending);
 }
 
-// Hidden first, so every text appears anew, even the same one twice.
+// Without a screen reader nothing is said: nothing listens.
 void Announcer::announce(const QString& text)
 {
-    hide();
-    setAccessibleName(text);
-    show();
+    if (!QAccessible::isActive())
+        return;
+    if (!m_pending.isEmpty())
+        m_pending += QLatin1Char(' ');
+    m_pending += text;
+    if (!m_gather.isActive())
+        m_gather.start();
+}
+
+// Made as they are first needed, so every notice there is has something to say.
+void Announcer::say_pending()
+{
+    if (m_notices.size() < notice_count)
+        m_notices.push_back(new Notice(parentWidget()));
+    Notice* notice = m_notices.at(m_next);
+    m_next = (m_next + 1) % notice_count;
+    // The announcer keeps the last thing said, for a screen reader that looks back.
+    setAccessibleName(m_pending);
+    notice->say(std::exchange(m_pending, QString()));
 }

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 
+#include "engine/spoken_text.h"
 #include "ui/accessible_roles.h"
 #include "ui/announcer.h"
 #include "ui/art/picture.h"
@@ -81,6 +82,7 @@ MainWindow::MainWindow()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(design_font(arial_8));
+    setAccessibleName(to_qstring(spoken_text::main_window));
     createActions();
     createMenus();
     createBoard();
@@ -97,6 +99,20 @@ void MainWindow::createActions()
         m_actions[i] = action;
     }
     connect(&action(Command::quit), &QAction::triggered, qApp, &QCoreApplication::quit);
+    // F10 opens the menus, as on other desktops; a bare Alt still does too.
+    auto* menus = new QAction(this);
+    menus->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(menus);
+    connect(menus, &QAction::triggered, this, &MainWindow::openMenuBar);
+}
+
+void MainWindow::openMenuBar()
+{
+    QAction* first = menuBar()->actions().value(0);
+    if (!first || !first->menu())
+        return;
+    menuBar()->setActiveAction(first);
+    first->menu()->setActiveAction(first->menu()->actions().value(0));
 }
 
 void MainWindow::createMenus()
@@ -170,7 +186,7 @@ void MainWindow::changed(const Board& board, BoardPart part)
 {
     switch (part) {
     case BoardPart::slots:
-        m_slots->show_slots(board.slots);
+        m_slots->show_slots(board);
         break;
     case BoardPart::right_letters:
         sync_lines(*m_right_letters, board.right_letters);
@@ -209,6 +225,16 @@ void MainWindow::show_board(const Board& board)
 void MainWindow::show_centred()
 {
     show_centred_on_screen(*this);
+}
+
+// The first time the window has the focus, a new player hears how to start.
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_greeted) {
+        m_greeted = true;
+        announce(spoken_text::how_to_start);
+    }
+    QMainWindow::changeEvent(event);
 }
 
 // Closing the main window ends the program with every window it has open.

@@ -39,11 +39,13 @@ public:
     void show_centred();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void createActions();
     void createMenus();
+    void openMenuBar();
     void createBoard();
     void createFigure(QWidget* frame);
 
@@ -56,4 +58,5 @@ private:
     std::array<PictureBox*, 9> m_pieces{};
     StatusBar* m_status = nullptr;
     Announcer* m_announcer = nullptr;
+    bool m_greeted = false;
 };

@@ -11,6 +11,7 @@ Program::Program(Surroundings surroundings)
       m_typed(m_main_window, [this](char32_t c) { m_handlers.run([this, c] { m_core.game.type_character(c); }); })
 {
     connect_commands();
+    m_score_window.speak_through([this](std::u32string_view text) { m_main_window.announce(text); });
 }
 
 Program::~Program()
@@ -60,8 +61,10 @@ void Program::connect_commands()
 // Not modal and without an owner: the main window stays usable.
 void Program::open_add_words()
 {
-    if (!m_add_words)
+    if (!m_add_words) {
         m_add_words = new AddWordsDialog(m_core.words, m_prompts);
+        m_add_words->speak_through([this](std::u32string_view text) { m_main_window.announce(text); });
+    }
     show_centred_on_screen(*m_add_words);
 }
 

@@ -74,6 +74,12 @@ void ScoreWindow::close()
     hide();
 }
 
+void ScoreWindow::announce(std::u32string_view text)
+{
+    if (m_say)
+        m_say(text);
+}
+
 void ScoreWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();

@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "scores/score_table_editor.h"
 
@@ -18,6 +19,9 @@ public:
     void show_cells(const ScoreCells& cells) override;
     void show() override;
     void close() override;
+    void announce(std::u32string_view text) override;
+    // Where what the window did is said: it may close as it says it.
+    void speak_through(std::function<void(std::u32string_view)> say) { m_say = std::move(say); }
 
     QLabel& cell(int i) const { return *m_cells.at(static_cast<std::size_t>(i)); }
     QPushButton& accept_button() const { return *m_accept; }
@@ -35,4 +39,5 @@ private:
     QPushButton* m_accept = nullptr;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_erase = nullptr;
+    std::function<void(std::u32string_view)> m_say;
 };

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "engine/board.h"
 #include "engine/spoken_word.h"
 #include "engine/word_slots.h"
 #include "ui/main_window_layout.h"
@@ -23,13 +24,14 @@ SlotRow::SlotRow(QWidget* window, TwipsRect slot, int width) : QWidget(window), 
     setFont(font);
 }
 
-void SlotRow::show_slots(const WordSlots& slots)
+void SlotRow::show_slots(const Board& board)
 {
+    const WordSlots& slots = board.slots;
     const auto fitting = static_cast<std::size_t>((width() - m_template.left() - 1) / pitch);
     m_captions.clear();
     for (std::size_t i = 0; i < std::min(slots.size(), fitting); ++i)
         m_captions.append(to_qstring(std::u32string(1, slots.shown(i))));
-    m_spoken = to_qstring(spoken_word(slots, fitting));
+    m_spoken = to_qstring(spoken_board_word(board, fitting));
     if (accessibleName().isEmpty())
         setAccessibleName(m_spoken);
     m_speak.start(0);

@@ -4,7 +4,7 @@
 
 #include "ui/design.h"
 
-class WordSlots;
+struct Board;
 
 // The slots of the word: an underlined letter, or an underlined blank until the
 // letter is found. Painted by the row, not by one widget per slot, so a wide
@@ -19,7 +19,7 @@ public:
     // `slot` is the template's place in the window; the row spans `width` from the window's left.
     SlotRow(QWidget* window, TwipsRect slot, int width);
 
-    void show_slots(const WordSlots& slots);
+    void show_slots(const Board& board);
     // Where slot i (from 1) stands in the window; slot 0 is the template's place.
     QRect slot_rect(int i) const;
     int shown_count() const { return static_cast<int>(m_captions.size()); }

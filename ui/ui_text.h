@@ -27,6 +27,7 @@ inline constexpr QStringView x_players_vs_computer = u"X jugadores vs Ordenador"
 inline constexpr QStringView high_scores = u"Ver puntuaciones máximas...";
 inline constexpr QStringView quit = u"Salir";
 inline constexpr QStringView about = u"Acerca de...";
+inline constexpr QStringView submenu = u", submenú";
 
 inline constexpr QStringView caps_lock = u"MAYÚS";
 inline constexpr QStringView num_lock = u"NUM";
