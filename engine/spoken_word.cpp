@@ -53,6 +53,16 @@ std::u32string spoken_board_word(const Board& board, std::size_t at_most)
     return spoken_word(board.slots, at_most);
 }
 
+std::u32string spoken_letters(std::u32string_view letters)
+{
+    std::u32string said;
+    for (char32_t letter : letters) {
+        said += said.empty() ? U"" : U", ";
+        said += letter;
+    }
+    return said.empty() ? said : said + U".";
+}
+
 std::u32string_view spoken_title(std::u32string_view title)
 {
     if (title == game_text::program_title)

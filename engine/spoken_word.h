@@ -17,6 +17,9 @@ std::u32string spoken_word(const WordSlots& slots, std::size_t at_most);
 // The word control for a screen reader: the word, or that none is in play.
 std::u32string spoken_board_word(const Board& board, std::size_t at_most);
 
+// The letters of a list, one by one: "x, z."; nothing for none.
+std::u32string spoken_letters(std::u32string_view letters);
+
 // A box's title as a speech synthesizer says it well: the design's mixed
 // capitals in plain ones. Any other title is itself.
 std::u32string_view spoken_title(std::u32string_view title);

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 
 #include "engine/spoken_text.h"
+#include "engine/spoken_word.h"
 #include "ui/accessible_roles.h"
 #include "ui/announcer.h"
 #include "ui/art/picture.h"
@@ -189,10 +190,13 @@ void MainWindow::changed(const Board& board, BoardPart part)
         m_slots->show_slots(board);
         break;
     case BoardPart::right_letters:
+        // The letters are read after the list's name, as a description.
         sync_lines(*m_right_letters, board.right_letters);
+        m_right_letters->setAccessibleDescription(to_qstring(spoken_letters(board.right_letters)));
         break;
     case BoardPart::wrong_letters:
         sync_lines(*m_wrong_letters, board.wrong_letters);
+        m_wrong_letters->setAccessibleDescription(to_qstring(spoken_letters(board.wrong_letters)));
         break;
     case BoardPart::pieces:
         for (std::size_t i = 0; i < m_pieces.size(); ++i)
