@@ -2,31 +2,26 @@
 # with a Spanish keyboard: `work` is a fresh directory, removed at the end with
 # every process started here; `start_game` starts PROGRAM in `work`/game.
 work=$(mktemp -d)
-xvfb_pid= game_pid=
 extra_cleanup() { :; }
 cleanup() {
-  for pid in "$game_pid" "$xvfb_pid"; do
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
-  done
+  # shellcheck disable=SC2046
+  kill $(jobs -p) 2>/dev/null || true
   extra_cleanup
   wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # An X server on a display nobody uses; it says which once it is ready.
 mkfifo "$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
 read -r -t 20 display_number <"$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$display_number"
-setxkbmap es
-export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
+export DISPLAY=":$display_number" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
 # For a build with the leak checker: what the X11 platform's libraries keep is theirs.
 export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp"
 unset QT_SCALE_FACTOR
+setxkbmap es
 mkdir "$work/game"
 
 start_game() {
@@ -36,15 +31,10 @@ start_game() {
 }
 
 # The id of the visible window whose title matches, once it is there.
-window() {
-  timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1 || fail "no window \"$1\""
-}
+window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1 || fail "no window \"$1\""; }
 
 gone() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
+  for _ in $(seq 50); do xdotool search --onlyvisible --name "$1" >/dev/null || return 0; sleep 0.1; done
   fail "window \"$1\" still open"
 }
 
@@ -52,20 +42,14 @@ gone() {
 # focus is given by hand, and only when it moves.
 key_delay=40
 press() {
-  local target=$1; shift
-  [ "$(xdotool getwindowfocus)" = "$target" ] || timeout 10 xdotool windowfocus --sync "$target"
-  xdotool key --delay "$key_delay" "$@"
+  [ "$(xdotool getwindowfocus)" = "$1" ] || timeout 10 xdotool windowfocus --sync "$1"
+  xdotool key --delay "$key_delay" "${@:2}"
 }
 
+# Ctrl+Q ends the program within 5 s, with status 0.
 quit_game() {
   press "$main" ctrl+q
-  for _ in $(seq 50); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-  done
+  for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$game_pid" 2>/dev/null && fail "Ctrl+Q did not end the program"
-  local status=0
-  wait "$game_pid" || status=$?
-  game_pid=
-  [ "$status" = 0 ] || { cat "$work/game.log" >&2; fail "the program ended with status $status"; }
+  wait "$game_pid" || { local status=$?; cat "$work/game.log" >&2; fail "the program ended with status $status"; }
 }
