@@ -26,7 +26,7 @@ run() { # log name, command...: its log shown if it fails
   "${@:2}" >"$work/$1.log" 2>&1 || { cat "$work/$1.log" >&2; fail "${*:2} failed"; }
 }
 
-echo "The package is built, with its control fields"
+# The package is built, with its control fields
 run cpack cpack --config "$build/CPackConfig.cmake" -B "$work/package"
 deb=$work/package/cuerdalokkk_${version}_$(dpkg --print-architecture).deb
 fields=$(dpkg-deb --show --showformat='${Package} ${Version} ${Section}, ${Depends},' "$deb")
@@ -34,15 +34,15 @@ for needed in "cuerdalokkk $version games," libqt6widgets6 libqt6svg6 fonts-libe
   [[ $fields =~ (^|[,|]\ )"$needed"[\ ,] ]] || fail "the control fields lack $needed: $fields"
 done
 
-echo "Lintian finds no error"
+# Lintian finds no error
 run lintian lintian --fail-on error "$deb"
 
-echo "It installs, with its manual page"
+# It installs, with its manual page
 installed=yes
 run install apt-get install -y --no-install-recommends "$deb"
 [[ "$(man -w cuerdalokkk)" == */man6/cuerdalokkk.6.gz ]] || fail "man cuerdalokkk finds $(man -w cuerdalokkk)"
 
-echo "The menu entry starts the game in the player's data directory, made for the player alone"
+# The menu entry starts the game in the player's data directory, made for the player alone
 entry=/usr/share/applications/$app_id.desktop
 read -ra command <<<"$(sed -n 's/^Exec=//p' "$entry")"
 [[ "${command[*]}" != *[%\"\'\\]* ]] || fail "this test runs plain commands only: Exec=${command[*]}"
@@ -63,7 +63,7 @@ for row in "data|$work/home/.local/share/cuerdalokkk" "$work/my data|$work/my da
 done
 [ -z "$(ls -A "$work/menu")" ] || fail "files left where the menu started the game: $(ls -A "$work/menu")"
 
-echo "It is removed again"
+# It is removed again
 installed=
 run purge apt-get purge -y cuerdalokkk
 [ ! -e /usr/games/cuerdalokkk ] || fail "/usr/games/cuerdalokkk is still there"

@@ -30,8 +30,7 @@ mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 DBUS_SESSION_BUS_ADDRESS="unix:path=$work/session-bus"
 unset AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY
 
-echo "Orca starts"
-# In a PID namespace with a /proc of its own, so all the session starts ends with
+# Orca starts in a PID namespace with a /proc of its own, so all the session starts ends with
 # it and Orca sees no other Orca of the user. Root needs no user namespace, which
 # chroots and many containers refuse; in a chroot, whose / is no mount point,
 # only the new /proc is made private.
@@ -65,7 +64,7 @@ step() { # pattern, window, key...
   [[ $heard == $1 ]] || fail "Orca said \"$heard\", not \"$1\""
 }
 
-echo "A game on the one word of palabras.txt"
+# A game on the one word of palabras.txt
 printf 'Feo\r\n' >"$work/game/palabras.txt"
 start_game
 xdotool windowfocus --sync "$main"
@@ -74,7 +73,7 @@ step 'notification Palabra nueva de 3 letras.' "$main" F2
 step 'notification Fallo: x. Quedan 8 intentos.' "$main" x
 step 'notification Acierto: f.' "$main" f
 
-echo "The accessibility tree"
+# The accessibility tree: the word, the status bar, the board, and no mnemonic marks in names.
 timeout 30 "$probe" tree CuErDaLoKKK --word 'Palabra de 3 letras: F, guion, guion.' --status-bar 7 \
   'Hora [0-9]{2}:[0-9]{2}' 'Fecha [0-9]{2}/[0-9]{2}/[0-9]{4}' --board Tablero --not-named '&L' || fail "in the tree"
 
@@ -83,7 +82,7 @@ step 'notification Fallo: z. Quedan 7 intentos.|notification Acierto: e.' "$main
 # The box speaks first; what the key did is said once it is closed.
 step 'alert ¡¡¡GaNaDoR!!!|Has ganado.|Aceptar push button.' "$main" o
 step 'notification Acierto: o. 1000 puntos. Palabra nueva de 3 letras.' "$(window GaNaDoR)" Return
-echo "Tab reaches the word"
+# Tab reaches the word
 step '*|Palabra de 3 letras: guion, guion, guion. label.' "$main" Tab Tab
 
 # A closed box's button loses the focus after the box is gone; Orca ignores

@@ -26,14 +26,14 @@ expect_file() { # file, expected bytes (printf format)
   printf "$2" | cmp - "$1" || fail "$1 is not as expected"
 }
 
-echo "First run: the built-in words and the default scores written"
+# First run: the built-in words and the default scores written
 start_game
 shot main "$main"
 sha256sum --quiet -c <<<"311bb5ef1fcf31e62b15cbf41c1a4a142f984cec279392a20db39e6e4eb1f34a  palabras.txt"
 expect_file puntuaciones.txt 'Quiro\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n'
 quit_game
 
-echo "A word won with letters typed directly and through a dead key"
+# A word won with letters typed directly and through a dead key
 printf 'Cami\xd3n\r\n' >palabras.txt
 start_game
 play "$main" F2 c a Caps_Lock m Caps_Lock i x z # Caps Lock gives "M"
@@ -41,7 +41,7 @@ shot game "$main"
 play "$main" dead_acute o n
 play "$(window 'GaNaDoR')" Return
 
-echo "Nine misses lose the word; the record's name is typed and saved"
+# Nine misses lose the word; the record's name is typed and saved
 play "$main" b d e f g h j k l
 lost=$(window '^PeRdEdOr$')
 shot lost "$main"
@@ -53,7 +53,7 @@ play "$scores" Return
 gone '^Puntuaciones$'
 expect_file puntuaciones.txt 'N\xfa\xf1ez\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n'
 
-echo "A word added through Introducir palabras nuevas"
+# A word added through Introducir palabras nuevas
 xdotool mousemove --window "$main" 20 8 click 1 # the menu Juego
 sleep 0.5
 xdotool key --delay 100 Down Return
@@ -64,7 +64,7 @@ play "$add" Return
 gone '^Añadir palabras'
 expect_file palabras.txt 'Cami\xd3n\r\nPing\xfcino\r\n'
 
-echo "The about box opens from the menu bar and Escape closes it"
+# The about box opens from the menu bar and Escape closes it
 xdotool mousemove --window "$main" 70 8 click 1 # Acerca de...
 about=$(window '^Acerca de CuerdaloKKK$')
 shot about "$about"

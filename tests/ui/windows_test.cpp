@@ -1,13 +1,20 @@
 #include <QAction>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "tests/ui/reference_check.h"
 #include "tests/ui/test_program.h"
+#include "ui/dialog_prompts.h"
+#include "ui/handler_queue.h"
+#include "ui/picture_box.h"
 #include "ui/slot_row.h"
+#include "ui/spanish_qt_texts.h"
 #include "ui/status_bar.h"
 #include "ui/typed_characters.h"
 
@@ -52,7 +59,11 @@ class WindowsTest : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setCursorFlashTime(0); } // the caret always drawn, for the pictures
+    void initTestCase()
+    {
+        QApplication::setCursorFlashTime(0); // the caret always drawn, for the pictures
+        install_spanish_qt_texts(*qApp);
+    }
     void init()
     {
         m_test = new TestProgram;
@@ -107,7 +118,7 @@ private Q_SLOTS:
         QTest::newRow("Tab moves the focus") << Typed{"rightLetters", "Tab", "\t", ""};
         QTest::newRow("dead key and o composed, once") << Typed{"wrongLetters", "", "", "ó", "ó"};
         QTest::newRow("decomposed accent arrives as one letter") << Typed{"rightLetters", "", "", "ó", "o\u0301"};
-        QTest::newRow("a letter for a new word") << Typed{"wordEdit", "F", "f", ""};
+        QTest::newRow("a letter for a new word") << Typed{"wordEdit", "Ñ", "ñ", ""};
         QTest::newRow("an accent for a new word") << Typed{"wordEdit", "", "", "", "ó"};
     }
     void typed_character_reaches_game()
@@ -117,10 +128,15 @@ private Q_SLOTS:
         TypedCharacters router(*m_main, [&reached](char32_t c) { reached += c; });
         QWidget* window = qstrcmp(typed.focus, "wordEdit") ? m_main : open(Command::add_words);
         auto* target = window->findChild<QWidget*>(QString::fromLatin1(typed.focus));
+        auto* word = qobject_cast<QLineEdit*>(target);
+        if (word) { // full, with the caret after the fifth character
+            word->setText(QStringLiteral("abcdefghijklmnopqrst"));
+            word->setCursorPosition(5);
+        }
         target->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), target);
         if (!*typed.commit) {
-            const QKeyCombination key = QKeySequence(QString::fromLatin1(typed.keys))[0];
+            const QKeyCombination key = QKeySequence(QString::fromUtf8(typed.keys))[0];
             for (auto action : {QTest::Press, QTest::Release})
                 QTest::sendKeyEvent(action, target, key.key(), QString::fromUtf8(typed.text), key.keyboardModifiers());
         } else {
@@ -132,6 +148,11 @@ private Q_SLOTS:
             QApplication::sendEvent(target, &event);
         }
         QCOMPARE(QString::fromStdU32String(reached), QString::fromUtf8(typed.reaches));
+        if (word) { // the character typed pushes the last one out
+            QCOMPARE(word->text(), QStringLiteral("abcde%1fghijklmnopqrs")
+                                       .arg(QString::fromUtf8(typed.text) + QString::fromUtf8(typed.commit)));
+            QCOMPARE(word->cursorPosition(), 20);
+        }
     }
 
     void small_window_looks_as_reviewed_data()
@@ -154,17 +175,6 @@ private Q_SLOTS:
         // Asked for again, it is the same window.
         m_main->action(command).trigger();
         QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 2);
-    }
-
-    // Typed into a full text box at the caret, a character pushes the last one out.
-    void twenty_character_rule()
-    {
-        auto* word = open(Command::add_words)->findChild<QLineEdit*>(QStringLiteral("wordEdit"));
-        word->setText(QStringLiteral("abcdefghijklmnopqrst"));
-        word->setCursorPosition(5);
-        QTest::sendKeyEvent(QTest::Click, word, Qt::Key_unknown, QStringLiteral("ñ"), Qt::NoModifier);
-        QCOMPARE(word->text(), QStringLiteral("abcdeñfghijklmnopqrs"));
-        QCOMPARE(word->cursorPosition(), 20);
     }
 
     // The add-words dialog has "Pingüino" typed in.
@@ -215,6 +225,89 @@ private Q_SLOTS:
             open(answer.command);
             QCOMPARE(QApplication::focusWidget()->objectName(), first);
         }
+    }
+
+    // A word won, then nine misses, the record's name asked for, and the table saved by Aceptar.
+    void one_player_game_to_a_saved_record()
+    {
+        m_test->file("palabras.txt") = "Cami\xd3n\r\n";
+        auto* right = m_main->findChild<QListWidget*>(QStringLiteral("rightLetters")); // which has the focus
+        auto type = [right](const QString& letters) {
+            for (const QChar c : letters)
+                QTest::sendKeyEvent(QTest::Click, right, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        };
+        QTest::keyClick(right, Qt::Key_F2);
+        type(QStringLiteral("camióN")); // the last letter wins the word
+        QCOMPARE(QString::fromStdU32String(m_test->prompts.messages.back().title), QStringLiteral("¡¡¡GaNaDoR!!!"));
+        QCOMPARE(m_main->findChild<QLabel*>(QStringLiteral("points"))->text(), QStringLiteral("1000 puntos."));
+
+        // The ninth piece is on screen behind the box that says the word is lost.
+        bool ninth_piece_shown = false;
+        m_test->prompts.while_open = [&] {
+            ninth_piece_shown = m_main->findChild<PictureBox*>(QStringLiteral("piece0"))->isVisible();
+        };
+        m_test->prompts.answers = {U"Núñez"};
+        type(QStringLiteral("bdefghjkl"));
+        QCOMPARE(QString::fromStdU32String(m_test->prompts.messages.at(1).text),
+                 QStringLiteral("Has perdido...\r\nLa palabra era: CamiÓn"));
+        QVERIFY(ninth_piece_shown);
+        QVERIFY(!m_main->findChild<QLabel*>(QStringLiteral("scoreCaption"))->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(&m_test->program.score_window()));
+        QCOMPARE(m_test->program.score_window().cell(2).text(), QStringLiteral("Núñez"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Aceptar has the focus
+        QCOMPARE(m_test->file("puntuaciones.txt"), "<b>Ana</b> &lt;3\r\n5000\r\nN\xfa\xf1"
+                                                   "ez\r\n1000\r\nQuiro\r\n1000\r\n");
+    }
+
+    // Qt's own buttons read in Spanish; texts are plain, and typed accents come back composed.
+    void boxes()
+    {
+        DialogPrompts prompts;
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box && box->icon() == QMessageBox::Critical && box->textFormat() == Qt::PlainText);
+            QCOMPARE(box->windowTitle() + box->text(),
+                     QStringLiteral("PeRdEdOrHas perdido...\nLa palabra era: <b>x</b>"));
+            QCOMPARE(box->buttons().front()->text(), QStringLiteral("Aceptar"));
+            box->buttons().front()->click();
+        });
+        prompts.message(U"Has perdido...\r\nLa palabra era: <b>x</b>", U"PeRdEdOr", MessageStyle::critical);
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QCOMPARE(box->windowTitle() + box->labelText() + box->cancelButtonText(),
+                     QStringLiteral("RecordIntroduce tu nombreCancelar"));
+            box->setTextValue(QStringLiteral("Nu\u0301n\u0303ez"));
+            box->accept();
+        });
+        QCOMPARE(prompts.input(U"Introduce tu nombre", U"Record", U""), U"Núñez");
+    }
+
+    void new_game_request_waits_for_the_handler()
+    {
+        HandlerQueue queue;
+        QStringList events;
+        queue.set_one_player_command([&] { queue.run([&] { events << QStringLiteral("new game"); }); });
+        DialogPrompts prompts;
+        QTimer::singleShot(20, [] { QApplication::activeModalWidget()->close(); });
+        queue.run([&] {
+            queue.request_one_player_game();
+            events << QStringLiteral("box opens");
+            // The box's own event loop must not start the new game under this handler.
+            prompts.message(U"Has ganado", U"¡¡¡GaNaDoR!!!", MessageStyle::information);
+            events << QStringLiteral("handler ends");
+        });
+        QTRY_COMPARE(events, (QStringList{"box opens", "handler ends", "new game"}));
+    }
+
+    // The main window's close box ends the program, with the other windows open.
+    void program_ends()
+    {
+        for (Command command : {Command::one_player, Command::add_words, Command::high_scores, Command::about})
+            m_main->action(command).trigger();
+        QTimer::singleShot(0, m_main, [this] { m_main->close(); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(1); }); // not ended: fail, not hang
+        QCOMPARE(QApplication::exec(), 0);
     }
 };
 

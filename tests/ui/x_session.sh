@@ -3,14 +3,8 @@
 # every process started here; `start_game` starts PROGRAM in `work`/game.
 work=$(mktemp -d)
 extra_cleanup() { :; }
-cleanup() {
-  # shellcheck disable=SC2046
-  kill $(jobs -p) 2>/dev/null || true
-  extra_cleanup
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck disable=SC2046
+trap 'kill $(jobs -p) 2>/dev/null || true; extra_cleanup; wait; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # An X server on a display nobody uses; it says which once it is ready.
@@ -33,10 +27,7 @@ start_game() {
 # The id of the visible window whose title matches, once it is there.
 window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1 || fail "no window \"$1\""; }
 
-gone() {
-  for _ in $(seq 50); do xdotool search --onlyvisible --name "$1" >/dev/null || return 0; sleep 0.1; done
-  fail "window \"$1\" still open"
-}
+gone() { timeout 5 bash -c "while xdotool search --onlyvisible --name '$1' >/dev/null; do sleep 0.1; done" || fail "window \"$1\" still open"; }
 
 # Keys pressed in the window, `key_delay` ms apart; without a window manager,
 # focus is given by hand, and only when it moves.
@@ -46,10 +37,9 @@ press() {
   xdotool key --delay "$key_delay" "${@:2}"
 }
 
-# Ctrl+Q ends the program within 5 s, with status 0.
+# Ctrl+Q ends the program with status 0; one still there after 5 s is ended, with status 143.
 quit_game() {
   press "$main" ctrl+q
-  for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$game_pid" 2>/dev/null && fail "Ctrl+Q did not end the program"
-  wait "$game_pid" || { local status=$?; cat "$work/game.log" >&2; fail "the program ended with status $status"; }
+  { sleep 5 && kill "$game_pid"; } 2>/dev/null &
+  wait "$game_pid" || { local status=$?; cat "$work/game.log" >&2; fail "Ctrl+Q ended the program with status $status"; }
 }
