@@ -22,12 +22,9 @@ installed=
 # The X server the game is started on, `work` and its removal at the end.
 source "$(dirname "$(realpath "$0")")/../ui/x_session.sh"
 extra_cleanup() { [ -z "$installed" ] || apt-get purge -y cuerdalokkk >/dev/null 2>&1 || echo "FAIL: the package could not be removed" >&2; }
-run() { # log name, command...: its log shown if it fails
-  "${@:2}" >"$work/$1.log" 2>&1 || { cat "$work/$1.log" >&2; fail "${*:2} failed"; }
-}
 
 # The package is built, with its control fields
-run cpack cpack --config "$build/CPackConfig.cmake" -B "$work/package"
+cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null
 deb=$work/package/cuerdalokkk_${version}_$(dpkg --print-architecture).deb
 fields=$(dpkg-deb --show --showformat='${Package} ${Version} ${Section}, ${Depends},' "$deb")
 for needed in "cuerdalokkk $version games," libqt6widgets6 libqt6svg6 fonts-liberation2 qt6-translations-l10n; do
@@ -35,19 +32,17 @@ for needed in "cuerdalokkk $version games," libqt6widgets6 libqt6svg6 fonts-libe
 done
 
 # Lintian finds no error
-run lintian lintian --fail-on error "$deb"
+lintian --fail-on error "$deb"
 
 # It installs, with its manual page
 installed=yes
-run install apt-get install -y --no-install-recommends "$deb"
+apt-get install -qq -y --no-install-recommends "$deb" >/dev/null
 [[ "$(man -w cuerdalokkk)" == */man6/cuerdalokkk.6.gz ]] || fail "man cuerdalokkk finds $(man -w cuerdalokkk)"
 
 # The menu entry starts the game in the player's data directory, made for the player alone
 entry=/usr/share/applications/$app_id.desktop
 read -ra command <<<"$(sed -n 's/^Exec=//p' "$entry")"
-[[ "${command[*]}" != *[%\"\'\\]* ]] || fail "this test runs plain commands only: Exec=${command[*]}"
-mkdir -p "$work/home" "$work/menu"
-cd "$work/menu"
+mkdir -p "$work/home" "$work/menu" && cd "$work/menu"
 # XDG_DATA_HOME, and where the game keeps its files then: a relative one does not count.
 for row in "data|$work/home/.local/share/cuerdalokkk" "$work/my data|$work/my data/cuerdalokkk"; do
   IFS='|' read -r data_home files <<<"$row"
@@ -65,6 +60,6 @@ done
 
 # It is removed again
 installed=
-run purge apt-get purge -y cuerdalokkk
+apt-get purge -qq -y cuerdalokkk >/dev/null
 [ ! -e /usr/games/cuerdalokkk ] || fail "/usr/games/cuerdalokkk is still there"
 echo "PASS"

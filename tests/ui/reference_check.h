@@ -11,19 +11,9 @@
 
 // A window compared with its reviewed reference in tests/ui/reference: its
 // title, size, kind and focus, its menus, and every control's place, font,
-// caption and spoken name as a text, the same at every screen scale, and at scale 1 the picture itself, pixel for
+// caption (its text or title) and spoken name as a text, the same at every screen scale, and at scale 1 the picture itself, pixel for
 // pixel. With CUERDALOKKK_UPDATE_REFERENCES set the references are written anew first, to be looked at before they
 // are committed. `changing` are controls that change by themselves (the clock), left out of both.
-inline QString control_text(const QWidget* widget)
-{
-    if (const auto* frame = qobject_cast<const QGroupBox*>(widget))
-        return frame->title();
-    if (const auto* label = qobject_cast<const QLabel*>(widget))
-        return label->text();
-    const auto* button = qobject_cast<const QAbstractButton*>(widget);
-    return button ? button->text() : QString();
-}
-
 inline void list_menus(const QList<QAction*>& actions, const QString& indent, QStringList& rows)
 {
     for (QAction* action : actions) {
@@ -53,7 +43,8 @@ inline QString layout_of(const QWidget& window, const QList<QWidget*>& changing)
             "%s %d,%d %dx%d %s %d%s%s \"%s\" spoken \"%s\"", qUtf8Printable(widget->objectName()), place.x(), place.y(),
             widget->width(), widget->height(), qUtf8Printable(font.family()), widget->font().pixelSize(),
             font.bold() ? " bold" : "", widget->isVisibleTo(&window) ? "" : " hidden",
-            qUtf8Printable(shown ? control_text(widget) : QString()),
+            qUtf8Printable(shown ? widget->property(qobject_cast<QGroupBox*>(widget) ? "title" : "text").toString()
+                                 : QString()),
             qUtf8Printable(shown && accessible ? accessible->text(QAccessible::Name) : QString()));
     }
     return rows.join(u'\n') + u'\n';

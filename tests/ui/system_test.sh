@@ -10,9 +10,6 @@ shots=${2:+$(realpath "$2")}
 source "$(dirname "$(realpath "$0")")/x_session.sh"
 cd "$work/game"
 
-# A key needs its time to reach the boxes it may open.
-play() { press "$@" && sleep 0.3; }
-
 # The screen where the window is, with whatever box lies over it.
 shot() { # name, window
   [ -n "$shots" ] || return 0
@@ -21,54 +18,48 @@ shot() { # name, window
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/screenshot-$1.png"
 }
 
-expect_file() { # file, expected bytes (printf format)
-  # shellcheck disable=SC2059
-  printf "$2" | cmp - "$1" || fail "$1 is not as expected"
-}
-
 # First run: the built-in words and the default scores written
 start_game
 shot main "$main"
 sha256sum --quiet -c <<<"311bb5ef1fcf31e62b15cbf41c1a4a142f984cec279392a20db39e6e4eb1f34a  palabras.txt"
-expect_file puntuaciones.txt 'Quiro\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n'
+printf 'Quiro\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n' | cmp - puntuaciones.txt
 quit_game
 
 # A word won with letters typed directly and through a dead key
 printf 'Cami\xd3n\r\n' >palabras.txt
 start_game
-play "$main" F2 c a Caps_Lock m Caps_Lock i x z # Caps Lock gives "M"
+press "$main" F2 c a Caps_Lock m Caps_Lock i x z # Caps Lock gives "M"
 shot game "$main"
-play "$main" dead_acute o n
-play "$(window 'GaNaDoR')" Return
+press "$main" dead_acute o n
+press "$(window 'GaNaDoR')" Return
 
 # Nine misses lose the word; the record's name is typed and saved
-play "$main" b d e f g h j k l
+press "$main" b d e f g h j k l
 lost=$(window '^PeRdEdOr$')
 shot lost "$main"
-play "$lost" Return
-play "$(window '^Record$')" N dead_acute u ntilde e z Return
+press "$lost" Return
+press "$(window '^Record$')" N dead_acute u ntilde e z Return
 scores=$(window '^Puntuaciones$')
 shot scores "$scores"
-play "$scores" Return
+press "$scores" Return
 gone '^Puntuaciones$'
-expect_file puntuaciones.txt 'N\xfa\xf1ez\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n'
+printf 'N\xfa\xf1ez\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n' | cmp - puntuaciones.txt
 
 # A word added through Introducir palabras nuevas
-xdotool mousemove --window "$main" 20 8 click 1 # the menu Juego
-sleep 0.5
-xdotool key --delay 100 Down Return
+# The menu Juego, then its first item.
+xdotool mousemove --window "$main" 20 8 click 1 sleep 0.5 key --delay 100 Down Return
 add=$(window '^Añadir palabras al fitxero\.\.\.$')
-play "$add" P i n g dead_diaeresis u i n o
+press "$add" P i n g dead_diaeresis u i n o
 shot add-words "$add"
-play "$add" Return
+press "$add" Return
 gone '^Añadir palabras'
-expect_file palabras.txt 'Cami\xd3n\r\nPing\xfcino\r\n'
+printf 'Cami\xd3n\r\nPing\xfcino\r\n' | cmp - palabras.txt
 
 # The about box opens from the menu bar and Escape closes it
 xdotool mousemove --window "$main" 70 8 click 1 # Acerca de...
 about=$(window '^Acerca de CuerdaloKKK$')
 shot about "$about"
-play "$about" Escape
+press "$about" Escape
 gone '^Acerca de CuerdaloKKK$'
 
 quit_game

@@ -29,12 +29,13 @@ window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 
 
 gone() { timeout 5 bash -c "while xdotool search --onlyvisible --name '$1' >/dev/null; do sleep 0.1; done" || fail "window \"$1\" still open"; }
 
-# Keys pressed in the window, `key_delay` ms apart; without a window manager,
-# focus is given by hand, and only when it moves.
+# Keys pressed in the window, `key_delay` ms apart, then time for them to reach
+# the boxes they may open; without a window manager, focus is given by hand,
+# and only when it moves.
 key_delay=40
 press() {
   [ "$(xdotool getwindowfocus)" = "$1" ] || timeout 10 xdotool windowfocus --sync "$1"
-  xdotool key --delay "$key_delay" "${@:2}"
+  xdotool key --delay "$key_delay" "${@:2}" && sleep 0.3
 }
 
 # Ctrl+Q ends the program with status 0; one still there after 5 s is ended, with status 143.
