@@ -45,19 +45,13 @@ wait_for "$work/orca.log" "SPEECH OUTPUT: 'Screen reader on.'"
 "$probe" focus CuErDaLoKKK >"$work/focus.log" 2>&1 &
 wait_for "$work/focus.log" '^listening$'
 
-# Until Orca has written nothing for a second, at most 10 s.
-settle() {
-  local size=-1
-  for _ in $(seq 10); do [ "$size" = "$(stat -c %s "$work/orca.log")" ] && break; size=$(stat -c %s "$work/orca.log"); sleep 1; done
-}
-
-# Keys pressed in a window, then what Orca says until it settles: its
-# utterances, joined by "|", must match the pattern.
+# Keys pressed in a window, then what Orca says until it has written nothing
+# for a second (at most 10 s): its utterances, joined by "|", must match the pattern.
 step() { # pattern, window, key...
-  local from heard
+  local from heard size=-1
   from=$(wc -l <"$work/orca.log")
   press "${@:2}"
-  settle
+  for _ in $(seq 10); do [ "$size" = "$(stat -c %s "$work/orca.log")" ] && break; size=$(stat -c %s "$work/orca.log"); sleep 1; done
   heard=$("$probe" speech "$work/orca.log" "$from" | paste -sd '|')
   echo "${*:3}: $heard"
   # shellcheck disable=SC2053
@@ -67,9 +61,8 @@ step() { # pattern, window, key...
 # A game on the one word of palabras.txt
 printf 'Feo\r\n' >"$work/game/palabras.txt"
 start_game
-xdotool windowfocus --sync "$main"
-settle
-step 'notification Palabra nueva de 3 letras.' "$main" F2
+# What Orca says of the window as it opens comes first.
+step '*notification Palabra nueva de 3 letras.' "$main" F2
 step 'notification Fallo: x. Quedan 8 intentos.' "$main" x
 step 'notification Acierto: f.' "$main" f
 
