@@ -11,9 +11,11 @@
 
 // A window compared with its reviewed reference in tests/ui/reference: its
 // title, size, kind and focus, its menus, and every control's place, font,
-// caption (its text or title) and spoken name as a text, the same at every screen scale, and at scale 1 the picture itself, pixel for
-// pixel. With CUERDALOKKK_UPDATE_REFERENCES set the references are written anew first, to be looked at before they
-// are committed. `changing` are controls that change by themselves (the clock), left out of both.
+// caption (its text or title) and spoken name as a text, the same at every
+// screen scale, and at scale 1 the picture itself, pixel for pixel. With
+// CUERDALOKKK_UPDATE_REFERENCES set the references are written anew first, to be
+// looked at before they are committed. `changing` are controls that change by
+// themselves (the clock), left out of both.
 inline void list_menus(const QList<QAction*>& actions, const QString& indent, QStringList& rows)
 {
     for (QAction* action : actions) {
