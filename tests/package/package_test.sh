@@ -7,9 +7,7 @@
 #   package_test.sh BUILD_DIR VERSION APP_ID
 # Installing needs root and apt-get; without them the test says it is skipped.
 set -euo pipefail
-build=$(realpath "$1")
-version=$2
-app_id=$3
+build=$(realpath "$1") version=$2 app_id=$3
 
 skip() { echo "SKIP: $*"; exit 77; }
 [ "$(id -u)" -eq 0 ] || skip "installing a package needs root"

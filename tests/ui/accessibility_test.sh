@@ -7,9 +7,7 @@
 #   accessibility_test.sh PROGRAM [LOG_DIR]
 # With LOG_DIR, Orca's debug file and the focus changes are kept there.
 set -euo pipefail
-program=$(realpath "$1")
-logs=${2:+$(realpath "$2")}
-here=$(dirname "$(realpath "$0")")
+program=$(realpath "$1") logs=${2:+$(realpath "$2")} here=$(dirname "$(realpath "$0")")
 probe=$here/accessibility_probe.py
 source "$here/x_session.sh"
 key_delay=100 session_pid=

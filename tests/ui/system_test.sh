@@ -5,8 +5,7 @@
 #   system_test.sh PROGRAM [SCREENSHOT_DIR]
 # With SCREENSHOT_DIR the windows are photographed on the way.
 set -euo pipefail
-program=$(realpath "$1")
-shots=${2:+$(realpath "$2")}
+program=$(realpath "$1") shots=${2:+$(realpath "$2")}
 source "$(dirname "$(realpath "$0")")/x_session.sh"
 cd "$work/game"
 

@@ -221,6 +221,8 @@ private Q_SLOTS:
         m_test->file("palabras.txt") = "Cami\xd3n\r\n";
         auto* right = m_main->findChild<QListWidget*>(QStringLiteral("rightLetters")); // which has the focus
         QTest::keyClick(right, Qt::Key_F2);
+        const QWidget* announcer = m_main->findChild<QWidget*>(QStringLiteral("announcer")); // for the screen reader
+        QCOMPARE(announcer->accessibleName(), QStringLiteral("Palabra nueva de 6 letras."));
         QString ninth_piece_shown; // as each box opens: the word won, the word lost, the record's name
         m_test->prompts.while_open = [&] {
             ninth_piece_shown += QString::number(m_main->findChild<PictureBox*>(QStringLiteral("piece0"))->isVisible());
