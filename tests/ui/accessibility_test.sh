@@ -74,7 +74,7 @@ step 'notification Fallo: z. Quedan 7 intentos.|notification Acierto: e.' "$main
 step 'alert ¡¡¡GaNaDoR!!!|Has ganado.|Aceptar push button.' "$main" o
 step 'notification Acierto: o. 1000 puntos. Palabra nueva de 3 letras.' "$(window GaNaDoR)" Return
 # Tab reaches the word
-step '*|Palabra de 3 letras: guion, guion, guion. label.' "$main" Tab Tab
+step '*Palabra de 3 letras: guion, guion, guion. label.' "$main" Tab Tab
 
 # A closed box's button loses the focus after the box is gone; Orca ignores
 # losses, so only an object that gains the focus must still be there.
