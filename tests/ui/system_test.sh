@@ -27,6 +27,10 @@ quit_game
 # A word won with letters typed directly and through a dead key
 printf 'Cami\xd3n\r\n' >palabras.txt
 start_game
+# The Caps Lock light, the status bar's first panel, follows the key at once
+caps_light() { eval "$(xdotool getwindowgeometry --shell "$main")" && import -window "$main" -crop "96x20+0+$((HEIGHT - 20))" rgb:- | md5sum; }
+off=$(caps_light) && press "$main" Caps_Lock && on=$(caps_light) && press "$main" Caps_Lock
+[ "$on" != "$off" ] && [ "$(caps_light)" = "$off" ] || fail "the Caps Lock light does not follow the key"
 press "$main" F2 c a Caps_Lock m Caps_Lock i x z # Caps Lock gives "M"
 shot game "$main"
 press "$main" dead_acute o n
