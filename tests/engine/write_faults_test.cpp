@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sys/stat.h>
 
+#include "engine/game_core.h"
 #include "platform/disk_file_system.h"
-#include "tests/engine/game_harness.h"
+#include "platform/temporary_file.h"
+#include "tests/support/case_name.h"
 #include "tests/support/failing_steps.h"
+#include "tests/support/scripted_prompts.h"
+#include "tests/support/scripted_random.h"
 #include "tests/support/silent_views.h"
 #include "tests/support/temporary_directory.h"
 #include "words/add_words.h"
@@ -59,14 +64,14 @@ struct FaultCase {
 // Mended: that failure went unnoticed, and a read-only file was replaced.
 std::vector<FaultCase> every_write_at_every_step()
 {
-    const char* const step_names[] = {"Writable", "Open", "Write",  "Flush",        "Sync",
-                                      "Close",    "Link", "Rename", "SyncDirectory"};
+    const char* const steps[] = {"Writable", "Open", "Write", "Flush", "Sync", "Close", "Link", "Rename", "SyncDir"};
     std::vector<FaultCase> cases;
-    for (const auto& [naming_name, naming] : {std::pair{"", Naming::late}, std::pair{"NamedAtOnce", Naming::at_once}})
+    for (Naming naming : {Naming::late, Naming::at_once})
         for (const Write& write : writes)
             for (int step = 0; step < 9; ++step)
-                cases.push_back({std::string{write.name} + "Failing" + step_names[step] + naming_name, &write,
-                                 static_cast<Step>(step + 1), naming});
+                cases.push_back(
+                    {std::string{write.name} + "Failing" + steps[step] + (naming == Naming::late ? "" : "Named"),
+                     &write, static_cast<Step>(step + 1), naming});
     return cases;
 }
 
@@ -76,10 +81,12 @@ TEST_P(WriteFault, KeepsTheOldFileSaysErrorAndTheRetrySucceeds)
 {
     const FaultCase& c = GetParam();
     const bool first_run = c.write->name == std::string{"FirstRun"};
+    ::umask(022);
     DiskGame g{c.naming};
     if (!first_run) {
-        g.dir.write("palabras.txt", old_words);
-        g.dir.write("puntuaciones.txt", old_scores);
+        g.dir.write("palabras.txt", old_words), g.dir.write("puntuaciones.txt", old_scores);
+        // Bits the umask would cut from a new file.
+        std::filesystem::permissions(g.dir.path() / c.write->file, std::filesystem::perms(0666));
     }
     g.prompts.answers = {U"Sol"};
     g.core.score_table.insert_record(1, 12000);
@@ -92,8 +99,7 @@ TEST_P(WriteFault, KeepsTheOldFileSaysErrorAndTheRetrySucceeds)
               (std::vector<ScriptedPrompts::Message>{{c.write->error, U"Error", MessageStyle::critical}}));
     EXPECT_EQ(g.dialog.text(), U"Nueva"); // the windows keep what they show, for a retry
     EXPECT_EQ(g.core.score_table.cells()[0], U"Sol");
-    const bool in_place = c.step == Step::sync_directory;
-    if (!in_place) {
+    if (c.step != Step::sync_directory) {
         EXPECT_EQ(g.dir.entries(), names_before); // no temporary file left behind
         EXPECT_EQ(g.dir.read("palabras.txt"), first_run ? "" : old_words);
         EXPECT_EQ(g.dir.read("puntuaciones.txt"), first_run ? "" : old_scores);
@@ -102,6 +108,13 @@ TEST_P(WriteFault, KeepsTheOldFileSaysErrorAndTheRetrySucceeds)
     }
     EXPECT_EQ(g.prompts.messages.size(), 1u);
     EXPECT_EQ(g.dir.read(c.write->file).substr(0, c.write->start.size()), c.write->start);
+    const auto bits = std::filesystem::status(g.dir.path() / c.write->file).permissions();
+    EXPECT_EQ(bits, std::filesystem::perms(first_run ? 0644 : 0666));
+    // Named as a leftover the next start-up would know, had the save been killed;
+    // a first run writes the score file last.
+    const std::filesystem::path named = g.steps.temporary;
+    EXPECT_EQ(named.parent_path(), g.dir.path());
+    EXPECT_TRUE(is_temporary_name(first_run ? "puntuaciones.txt" : c.write->file, named.filename().string()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Disk, WriteFault, testing::ValuesIn(every_write_at_every_step()), CaseName{});
