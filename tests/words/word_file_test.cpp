@@ -47,7 +47,7 @@ const struct Row {
     {"a\nb\n\nc", 0.75, U"", 4, true},              // a file without CR ends its lines at LF
     {"a\nb\nc\r", 0.6, U"a\nb\nc", 1, true, U"Ã±"}, // in Windows-1252 these spell "ñ" in UTF-8
     {"\xE2\x82\xAC\r\n", 0.5, U"€", 1, true},
-    {"\xF4\x8F\xBF\xBF", 0.5, U"\U0010FFFF", 1, true},
+    {"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", 0.5, U"\U00010000\U0010FFFF", 1, true},
     {"\xC0\xAF|\xE0\x80\xAF|\xED\xA0\x80|\xF4\x90\x80\x80|\xC3\xB1\xE2\x82", 0.5,
      U"À¯|à\u20AC¯|í\u00A0\u20AC|ô\u0090\u20AC\u20AC|Ã±â\u201A", 1, true},
     {a65 + "\xF0\x9F\x98\x80" + a65, 0.5, a32 + U"😀" + a32, 1, true},
