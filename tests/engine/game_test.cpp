@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                  U"?CuErDaLoKKK [CuErDaLoKKK] El máximo de jugadores es 30 ?CuErDaLoKKK [CuErDaLoKKK] El número de "
                  U"jugadores debe estar entre 2 y 30 ?CuErDaLoKKK [CuErDaLoKKK] El número de jugadores debe estar "
                  U"entre 2 y 30 ?CuErDaLoKKK [CuErDaLoKKK] El número de jugadores debe estar entre 2 y 30"},
-        Scenario{"BlanksAroundTheCountAreTaken", U"Feo", U"{ 30 }<F6>xy",
+        Scenario{"BlanksAroundTheCountAreTaken", U"Feo", U"{ +30 }<F6>xy",
                  U"[   ]  xy 2|Aciertos: 0|Fallos: 2|Jugador4|-|0 ?CuErDaLoKKK"},
         // Mended: a file without a word started new games for ever.
         Scenario{"FileWithoutAWordIsSaidAndStartsNothing", U"|", U"<F4>",

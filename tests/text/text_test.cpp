@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "text/cp1252.h"
-#include "text/decimal.h"
 #include "text/text_format.h"
 
 namespace {
@@ -21,14 +20,6 @@ TEST(Codec, EveryByteReadsAndWritesBackAndOnlyWhatTheFileCanHoldIsWritten)
     EXPECT_EQ(encode_text(U"ñ€😀", utf8), "\xC3\xB1\xE2\x82\xAC\xF0\x9F\x98\x80");
     EXPECT_EQ(decode_text("\xC3\xB1\xE2\x82\xAC\xF0\x9F\x98\x80", utf8), U"ñ€😀");
     EXPECT_EQ(encode_text(std::u32string{U'a', char32_t{0xD800}}, utf8), std::nullopt);
-}
-
-TEST(WholeNumber, ReadsWholeDecimalNumbersOnly)
-{
-    for (const auto* text : {U"", U"12a", U"1 2", U"-", U"１２", U"+"})
-        EXPECT_EQ(whole_number(text), std::nullopt);
-    EXPECT_EQ(whole_number(U" \t+5 "), 5);
-    EXPECT_EQ(whole_number(U"-7"), -7);
 }
 
 } // namespace
