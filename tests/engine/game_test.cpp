@@ -163,6 +163,11 @@ INSTANTIATE_TEST_SUITE_P(
                  U"", ranked},
         Scenario{"WordFileWithoutWordsIsNoFirstRun", U"", U"<-puntuaciones.txt><Inicio>",
                  U" ~palabras.txt ~puntuaciones.txt"},
+        // A viewing does not outlast a restart: Aceptar then saves the table, as the game writes it.
+        Scenario{"ViewingEndsAtARestart", U"a", U"<Ver><Inicio><Aceptar>",
+                 U" closed ~palabras.txt ~puntuaciones.txt "
+                 U"puntuaciones.txt=Ana\r\n5000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n",
+                 U"", "Ana\n5000\n"},
         // The dialog keeps the first 20 characters of whatever is typed or pasted;
         // an empty text adds nothing (mended: it added an empty line, drawn later).
         Scenario{"AddedWordsKeepTwentyCharacters", U"Sol", U"<+abcdefghijklmnopqrst><+abcdeXfghijklmnopqrst><+>",

@@ -16,6 +16,8 @@ using namespace std::string_literals;
 TEST(DiskFileSystem, StartUpRemovesOnlyLeftoversNoWriterHolds)
 {
     TemporaryDirectory dir;
+    const auto open_files = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
+    const auto open_before = open_files();
     const std::string leftover = ".puntuaciones.txt.a1B2c3";
     for (const std::string& name : {leftover, ".palabras.txt.a1B2c3"s, ".puntuaciones.txt.bak"s,
                                     ".puntuaciones.txt.a1-2c3"s, "puntuaciones.txt.a1B2c3"s}) {
@@ -28,6 +30,7 @@ TEST(DiskFileSystem, StartUpRemovesOnlyLeftoversNoWriterHolds)
             EXPECT_EQ(std::filesystem::exists(dir.path() / name), !(name == leftover && !locked)) << name << locked;
         }
     }
+    EXPECT_EQ(open_files(), open_before); // nothing left open
     std::string bytes;
     EXPECT_EQ(DiskFileSystem{}.read(dir.path() / "puntuaciones.txt", bytes), FileSystem::Read::missing);
     std::filesystem::create_directory(dir.path() / "puntuaciones.txt"); // there, but no file to read
