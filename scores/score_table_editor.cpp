@@ -53,14 +53,6 @@ void ScoreTableEditor::insert_record(int place, std::int32_t points, std::u32str
     m_view.show();
 }
 
-bool ScoreTableEditor::save(const ScoreCells& cells)
-{
-    if (m_file.write(cells))
-        return true;
-    m_prompts.error(scores_text::save_failed);
-    return false;
-}
-
 std::optional<ScoreCells> ScoreTableEditor::place_again(Record& record)
 {
     const ScoreCells now = read_table();
@@ -73,20 +65,31 @@ std::optional<ScoreCells> ScoreTableEditor::place_again(Record& record)
     return with_record(now, place, record.name, record.points);
 }
 
+// The lock is let go before any box: one left open must not keep another copy waiting.
+ScoreTableEditor::Saved ScoreTableEditor::save_shown()
+{
+    const auto lock = m_file.lock();
+    const std::optional<ScoreCells> table = m_record ? place_again(*m_record) : m_cells;
+    if (!table) {
+        set_cells(m_record->placed_in);
+        return Saved::overtaken;
+    }
+    set_cells(*table);
+    return m_file.write(m_cells) ? Saved::written : Saved::failed;
+}
+
 void ScoreTableEditor::accept()
 {
     if (!viewing_only) {
-        const auto lock = m_file.lock();
-        const std::optional<ScoreCells> table = m_record ? place_again(*m_record) : m_cells;
-        if (!table) {
-            set_cells(m_record->placed_in);
-            m_prompts.message(scores_text::record_overtaken, scores_text::name_title, MessageStyle::information);
-        } else {
-            set_cells(*table);
-            if (!save(m_cells))
-                return;
-            m_view.announce(scores_text::saved);
+        const Saved saved = save_shown();
+        if (saved == Saved::failed) {
+            m_prompts.error(scores_text::save_failed);
+            return;
         }
+        if (saved == Saved::overtaken)
+            m_prompts.message(scores_text::record_overtaken, scores_text::name_title, MessageStyle::information);
+        else
+            m_view.announce(scores_text::saved);
     }
     m_record.reset();
     viewing_only = false;
@@ -102,12 +105,17 @@ void ScoreTableEditor::cancel()
 
 void ScoreTableEditor::erase()
 {
-    const auto lock = m_file.lock();
     const auto cleared = default_score_table();
-    if (save(cleared)) {
-        set_cells(cleared);
-        m_view.announce(scores_text::erased);
+    const bool written = [&] {
+        const auto lock = m_file.lock();
+        return m_file.write(cleared);
+    }();
+    if (!written) {
+        m_prompts.error(scores_text::save_failed);
+        return;
     }
+    set_cells(cleared);
+    m_view.announce(scores_text::erased);
 }
 
 void ScoreTableEditor::closed()

@@ -57,8 +57,9 @@ private:
     ScoreCells read_table() const;
     // The record placed in the file's table as it is now; nothing when it no longer fits.
     std::optional<ScoreCells> place_again(Record& record);
-    // Writes cells to the score file; on failure tells the user and gives false.
-    bool save(const ScoreCells& cells);
+    enum class Saved { written, failed, overtaken };
+    // Writes the table shown, with the record placed again if the file changed.
+    Saved save_shown();
 
     ScoreFile& m_file;
     Prompts& m_prompts;

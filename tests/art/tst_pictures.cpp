@@ -20,8 +20,8 @@ double edge_energy(const QImage& image)
     for (int y = 0; y + 1 < argb.height(); ++y)
         for (int x = 0; x + 1 < argb.width(); ++x)
             for (const QRgb next : {argb.pixel(x + 1, y), argb.pixel(x, y + 1)})
-                for (const int d : {qRed(argb.pixel(x, y)) - qRed(next), qAlpha(argb.pixel(x, y)) - qAlpha(next)})
-                    energy += double(d) * d;
+                energy += std::pow(qRed(argb.pixel(x, y)) - qRed(next), 2) +
+                          std::pow(qAlpha(argb.pixel(x, y)) - qAlpha(next), 2);
     return energy;
 }
 } // namespace
@@ -41,8 +41,7 @@ private Q_SLOTS:
             QCOMPARE(art::natural_size(name), sizes[i]);
             QCOMPARE(QSvgRenderer(art::resource_path(name)).defaultSize(), sizes[i]);
             const QPixmap sharp = art::picture(name, 2.0);
-            QCOMPARE(sharp.size(), sizes[i] * 2);
-            QCOMPARE(sharp.devicePixelRatio(), 2.0);
+            QCOMPARE(sharp.size() / sharp.devicePixelRatio(), sizes[i]);
             const QImage smoothed =
                 art::picture(name, 1.0).toImage().scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             QVERIFY2(edge_energy(sharp.toImage()) > 1.5 * edge_energy(smoothed), qPrintable(QString::number(i)));
@@ -60,22 +59,17 @@ private Q_SLOTS:
         QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
         QList<QImage> images;
         for (const int side : {16, 48, 256}) {
-            QImage picture = art::picture(PictureName::program_icon, side / 32.0).toImage();
-            picture.setDevicePixelRatio(1.0);
+            images.append(art::picture(PictureName::program_icon, side / 32.0).toImage());
+            images.back().setDevicePixelRatio(1.0);
             QCOMPARE(icon.pixmap(QSize(side, side)).toImage().convertToFormat(QImage::Format_ARGB32),
-                     picture.convertToFormat(QImage::Format_ARGB32));
-            images.append(picture);
+                     images.back().convertToFormat(QImage::Format_ARGB32));
         }
         QBuffer file;
-        file.open(QIODevice::ReadWrite);
-        QVERIFY(art::write_windows_icon(file, images));
-        file.seek(0);
+        QVERIFY(file.open(QIODevice::ReadWrite) && art::write_windows_icon(file, images) && file.seek(0));
         QImageReader ico(&file, "ico");
         QCOMPARE(ico.imageCount(), 3);
-        for (const int side : {16, 48, 256}) {
-            QCOMPARE(ico.read().size(), QSize(side, side));
-            ico.jumpToNextImage();
-        }
+        for (const int side : {16, 48, 256})
+            QVERIFY(ico.read().size() == QSize(side, side) && (ico.jumpToNextImage() || side == 256));
     }
 };
 

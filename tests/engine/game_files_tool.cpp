@@ -1,78 +1,43 @@
 // Runs one of the game's writes on the real disk, for the tests that need a
 // process of its own: game_files_tool DIR save|borrar|first-run|add|save-loop.
-// Every message box shown is printed as "message: TITLE".
-#include <cstdio>
-#include <cstring>
+// Then prints every message box shown as "message: TITLE".
 #include <iostream>
 
 #include "engine/game_core.h"
-#include "platform/current_directory.h"
 #include "platform/disk_file_system.h"
-#include "platform/prompts.h"
 #include "platform/random_source.h"
+#include "tests/support/memory_file_system.h"
+#include "tests/support/scripted_prompts.h"
 #include "tests/support/silent_views.h"
 #include "words/add_words.h"
 
-namespace {
-
-class GivenDirectory final : public CurrentDirectory {
-public:
-    explicit GivenDirectory(std::filesystem::path path) : m_path(std::move(path)) {}
-    std::filesystem::path path() const override { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
-class PrintedPrompts final : public Prompts {
-public:
-    void message(std::u32string_view, std::u32string_view title, MessageStyle) override
-    {
-        std::string ascii;
-        for (char32_t c : title)
-            ascii += c < 0x80 ? static_cast<char>(c) : '?';
-        std::cout << "message: " << ascii << std::endl;
-    }
-    std::u32string input(std::u32string_view, std::u32string_view, std::u32string_view) override { return U"Sol"; }
-};
-
-} // namespace
-
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::cerr << "usage: game_files_tool DIR save|borrar|first-run|add|save-loop\n";
-        return 2;
-    }
-    const std::string action = argv[2];
-    GivenDirectory directory{argv[1]};
+    const std::string action = argc == 3 ? argv[2] : "";
+    FixedDirectory directory{argc == 3 ? argv[1] : ""};
     DiskFileSystem files;
     ClockRandomSource random;
-    PrintedPrompts prompts;
+    ScriptedPrompts prompts;
+    prompts.answers = {U"Sol"};
     SilentViews views;
     GameCore core{files, directory, random, prompts, views, views, views};
-    ScoreTableEditor& score_table = core.score_table;
-
-    if (action == "save") {
-        score_table.insert_record(1, 12000);
-        score_table.accept();
-    } else if (action == "borrar") {
-        score_table.erase();
-    } else if (action == "first-run") {
+    AddWords dialog{core.words, prompts, views};
+    dialog.text_changed(U"Nueva", 5);
+    // save-loop: two tables in turn until the process is killed.
+    const ScoreCells tables[2] = {{U"Uno", U"1000", U"Dos", U"2000", U"Tres", U"3000"},
+                                  {U"Cuatro", U"4000", U"Cinco", U"5000", U"Seis", U"6000"}};
+    for (unsigned long i = 0; action == "save-loop"; ++i)
+        core.scores.write(tables[i % 2]);
+    if (action == "save")
+        core.score_table.insert_record(1, 12000), core.score_table.accept();
+    else if (action == "borrar")
+        core.score_table.erase();
+    else if (action == "first-run")
         core.game.start_up();
-    } else if (action == "add") {
-        AddWords dialog{core.words, prompts, views};
-        dialog.text_changed(U"Nueva", 5);
+    else if (action == "add")
         dialog.add_word();
-    } else if (action == "save-loop") {
-        // Two tables in turn until the process is killed.
-        const ScoreCells tables[2] = {{U"Uno", U"1000", U"Dos", U"2000", U"Tres", U"3000"},
-                                      {U"Cuatro", U"4000", U"Cinco", U"5000", U"Seis", U"6000"}};
-        for (unsigned long i = 0;; ++i)
-            core.scores.write(tables[i % 2]);
-    } else {
-        std::cerr << "unknown action " << action << '\n';
-        return 2;
-    }
-    return 0;
+    else
+        return std::cerr << "usage: game_files_tool DIR save|borrar|first-run|add|save-loop\n", 2;
+    for (const auto& message : prompts.messages)
+        std::cout << "message: " << std::string(message.title.begin(), message.title.end()) << '\n';
 }

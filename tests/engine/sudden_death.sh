@@ -7,38 +7,24 @@
 # turn in that moment, fewer on a slower disk; at most 5 % pass (before the late
 # naming: 43 %). The next start of the game removes those.
 set -euo pipefail
-tool=$1
-kills=${2:-200}
-dir=$(mktemp -d)
+tool=$1 kills=${2:-200} dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-printf 'Uno\r\n1000\r\nDos\r\n2000\r\nTres\r\n3000\r\n' >"$dir/one"
-printf 'Cuatro\r\n4000\r\nCinco\r\n5000\r\nSeis\r\n6000\r\n' >"$dir/two"
 mkdir "$dir/game"
-cp "$dir/one" "$dir/game/puntuaciones.txt"
-seen_one=0 seen_two=0
+printf 'Uno\r\n1000\r\nDos\r\n2000\r\nTres\r\n3000\r\n' | tee "$dir/one" >"$dir/game/puntuaciones.txt"
+printf 'Cuatro\r\n4000\r\nCinco\r\n5000\r\nSeis\r\n6000\r\n' >"$dir/two"
 # A pipe nobody writes to: reading it with a timeout waits without starting a process.
 exec {pause}<> <(:)
 for ((i = 1; i <= kills; i++)); do
   "$tool" "$dir/game" save-loop &
-  pid=$!
   read -rt "0.$(printf '%03d' $((RANDOM % 40)))" -u "$pause" || true
-  kill -KILL "$pid"
-  wait "$pid" 2>/dev/null || true
-  if cmp -s "$dir/game/puntuaciones.txt" "$dir/one"; then
-    seen_one=$((seen_one + 1))
-  elif cmp -s "$dir/game/puntuaciones.txt" "$dir/two"; then
-    seen_two=$((seen_two + 1))
-  else
-    echo "kill $i left a damaged score file:"; od -c "$dir/game/puntuaciones.txt" | head
-    exit 1
-  fi
+  kill -KILL $! && wait $! 2>/dev/null || true
+  cmp -s "$dir/game/puntuaciones.txt" "$dir/one" || cmp -s "$dir/game/puntuaciones.txt" "$dir/two" ||
+    { echo "kill $i left a damaged score file:"; od -c "$dir/game/puntuaciones.txt" | head; exit 1; }
 done
 left=$(find "$dir/game" -name '.puntuaciones.txt.*' | wc -l)
-echo "$kills kills survived: the old table $seen_one times, the new one $seen_two times; $left temporary files left by the kills"
-table=$(cat "$dir/game/puntuaciones.txt")
+cp "$dir/game/puntuaciones.txt" "$dir/table"
 "$tool" "$dir/game" first-run
-after=$(find "$dir/game" -name '.puntuaciones.txt.*' | wc -l)
-echo "the restart removed $((left - after)) of them"
-[ "$table" = "$(cat "$dir/game/puntuaciones.txt")" ] || { echo "the restart changed the score file"; exit 1; }
+echo "$kills kills survived; $left temporary files left by them, $(find "$dir/game" -name '.puntuaciones.txt.*' | wc -l) after a restart"
+cmp "$dir/table" "$dir/game/puntuaciones.txt" || { echo "the restart changed the score file"; exit 1; }
 [ $((left * 100)) -le $((5 * kills)) ] || { echo "more than 5 % of kills left a temporary file"; exit 1; }
-[ "$after" -eq 0 ]
+[ -z "$(find "$dir/game" -name '.puntuaciones.txt.*')" ]

@@ -9,20 +9,40 @@
 class FailingSteps final : public PosixFileSteps {
 public:
     enum class Step { none, writable, open, write, flush, sync, close, link, rename, sync_directory };
+    using Path = std::filesystem::path;
 
     explicit FailingSteps(Step step, Naming naming = Naming::late) : PosixFileSteps(naming), failing(step) {}
 
-    bool writable(const std::filesystem::path& path) override;
-    bool open(TemporaryFile& file, const std::filesystem::path& path, mode_t mode) override;
-    bool write(std::FILE* file, std::string_view bytes) override;
-    bool flush(std::FILE* file) override;
-    bool sync(std::FILE* file) override;
-    bool close(std::FILE* file) override;
-    bool link(TemporaryFile& file, const std::filesystem::path& path) override;
-    bool rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
-    bool sync_directory(const std::filesystem::path& directory) override;
+    bool writable(const Path& path) override { return failing != Step::writable && PosixFileSteps::writable(path); }
+    bool open(TemporaryFile& file, const Path& path, mode_t mode) override
+    {
+        return failing != Step::open && PosixFileSteps::open(file, path, mode) && named(file);
+    }
+    bool write(std::FILE* file, std::string_view bytes) override
+    {
+        return failing == Step::write ? PosixFileSteps::write(file, bytes.substr(0, bytes.size() / 2)) && false
+                                      : PosixFileSteps::write(file, bytes);
+    }
+    bool flush(std::FILE* file) override { return PosixFileSteps::flush(file) && failing != Step::flush; }
+    bool sync(std::FILE* file) override { return PosixFileSteps::sync(file) && failing != Step::sync; }
+    bool close(std::FILE* file) override { return PosixFileSteps::close(file) && failing != Step::close; }
+    bool link(TemporaryFile& file, const Path& path) override
+    {
+        return failing != Step::link && PosixFileSteps::link(file, path) && named(file);
+    }
+    bool rename(const Path& from, const Path& to) override
+    {
+        return failing != Step::rename && PosixFileSteps::rename(from, to);
+    }
+    bool sync_directory(const Path& directory) override
+    {
+        return PosixFileSteps::sync_directory(directory) && failing != Step::sync_directory;
+    }
 
     Step failing;
     // The name of the last temporary file, once it had one.
     std::string temporary;
+
+private:
+    bool named(const TemporaryFile& file) { return temporary = file.name, true; }
 };

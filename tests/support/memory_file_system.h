@@ -31,8 +31,12 @@ public:
     void remove_leftovers(const std::filesystem::path& path) override { leftovers_removed.push_back(path); }
 };
 
-// The directory the game's files are looked for in, in memory.
+// The directory the game's files are looked for in.
 class FixedDirectory final : public CurrentDirectory {
 public:
-    std::filesystem::path path() const override { return "/partida"; }
+    explicit FixedDirectory(std::filesystem::path path = "/partida") : m_path(std::move(path)) {}
+    std::filesystem::path path() const override { return m_path; }
+
+private:
+    std::filesystem::path m_path;
 };

@@ -8,17 +8,8 @@
 # Ready once Orca has said "Screen reader on." in WORK_DIR/orca.log.
 set -euo pipefail
 work=$1
-settings=$2
-
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/session-bus"
-dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" &
-bus_up() {
-  gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
-    --method org.freedesktop.DBus.GetId >/dev/null 2>&1
-}
-for _ in $(seq 100); do bus_up && break; sleep 0.1; done
-bus_up || { echo "the session bus did not start" >&2; exit 1; }
-
+# The bus daemon leaves for the background once it listens.
+dbus-daemon --session --fork --address="$DBUS_SESSION_BUS_ADDRESS"
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 gdbus wait --session --timeout 10 org.a11y.Bus
 # What a desktop sets when the player turns the screen reader on.
@@ -26,11 +17,8 @@ for flag in IsEnabled ScreenReaderEnabled; do
   gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
     --method org.freedesktop.DBus.Properties.Set org.a11y.Status "$flag" '<true>' >/dev/null
 done
-
 # Orca keeps its settings where it is told and writes there.
-cp -r "$settings" "$work/orca-settings"
-orca --user-prefs "$work/orca-settings" --debug-file "$work/orca.log" --enable speech \
-  >"$work/orca.out" 2>&1 &
-
+cp -r "$2" "$work/orca-settings"
+orca --user-prefs "$work/orca-settings" --debug-file "$work/orca.log" --enable speech >"$work/orca.out" 2>&1 &
 # Whichever ends first ends the session.
 wait -n

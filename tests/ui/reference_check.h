@@ -1,7 +1,6 @@
 #pragma once
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,20 +11,11 @@
 
 // A window compared with its reviewed reference in tests/ui/reference: its
 // title, size, kind and focus, its menus, and every control's place, font,
-// caption and spoken name as a text, the same at every screen scale, and at scale 1 the picture itself, pixel for
-// pixel. With CUERDALOKKK_UPDATE_REFERENCES set the references are written anew instead, to be looked at before they
-// are committed. `changing` are controls that change by themselves (the clock), left out of both.
-inline QString control_text(const QWidget* widget)
-{
-    if (const auto* frame = qobject_cast<const QGroupBox*>(widget))
-        return frame->title();
-    if (const auto* label = qobject_cast<const QLabel*>(widget))
-        return label->text();
-    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-        return button->text();
-    return {};
-}
-
+// caption (its text or title) and spoken name as a text, the same at every
+// screen scale, and at scale 1 the picture itself, pixel for pixel. With
+// CUERDALOKKK_UPDATE_REFERENCES set the references are written anew first, to be
+// looked at before they are committed. `changing` are controls that change by
+// themselves (the clock), left out of both.
 inline void list_menus(const QList<QAction*>& actions, const QString& indent, QStringList& rows)
 {
     for (QAction* action : actions) {
@@ -38,60 +28,47 @@ inline void list_menus(const QList<QAction*>& actions, const QString& indent, QS
 inline QString layout_of(const QWidget& window, const QList<QWidget*>& changing)
 {
     const QWidget* focus = QApplication::focusWidget();
-    QStringList rows{QStringLiteral("window \"%1\" %2x%3%4 flags %5 focus %6")
-                         .arg(window.windowTitle())
-                         .arg(window.width())
-                         .arg(window.height())
-                         .arg(window.minimumSize() == window.maximumSize() ? QStringLiteral(" fixed") : QString())
-                         .arg(int(window.windowFlags()), 0, 16)
-                         .arg(focus && focus->window() == &window ? focus->objectName() : QStringLiteral("-"))};
+    QStringList rows{QString::asprintf(
+        "window \"%s\" %dx%d%s flags %x focus %s", qUtf8Printable(window.windowTitle()), window.width(),
+        window.height(), window.minimumSize() == window.maximumSize() ? " fixed" : "", unsigned(window.windowFlags()),
+        focus && focus->window() == &window ? qUtf8Printable(focus->objectName()) : "-")};
     if (const auto* menus = window.findChild<QMenuBar*>())
         list_menus(menus->actions(), QStringLiteral("menu "), rows);
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         if (widget->isWindow() || widget->objectName().isEmpty() || widget->objectName().startsWith(u"qt_"))
             continue;
         const bool shown = !changing.contains(widget);
-        const QRect place(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+        const QPoint place = widget->mapTo(&window, QPoint(0, 0));
         const QFontInfo font(widget->font());
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-        rows << QStringLiteral("%1 %2,%3 %4x%5 %6 %7%8%9 \"%10\" spoken \"%11\"")
-                    .arg(widget->objectName())
-                    .arg(place.x())
-                    .arg(place.y())
-                    .arg(place.width())
-                    .arg(place.height())
-                    .arg(font.family())
-                    .arg(widget->font().pixelSize())
-                    .arg(font.bold() ? QStringLiteral(" bold") : QString())
-                    .arg(widget->isVisibleTo(&window) ? QString() : QStringLiteral(" hidden"))
-                    .arg(shown ? control_text(widget) : QString(),
-                         shown && accessible ? accessible->text(QAccessible::Name) : QString());
+        rows << QString::asprintf(
+            "%s %d,%d %dx%d %s %d%s%s \"%s\" spoken \"%s\"", qUtf8Printable(widget->objectName()), place.x(), place.y(),
+            widget->width(), widget->height(), qUtf8Printable(font.family()), widget->font().pixelSize(),
+            font.bold() ? " bold" : "", widget->isVisibleTo(&window) ? "" : " hidden",
+            qUtf8Printable(shown ? widget->property(qobject_cast<QGroupBox*>(widget) ? "title" : "text").toString()
+                                 : QString()),
+            qUtf8Printable(shown && accessible ? accessible->text(QAccessible::Name) : QString()));
     }
     return rows.join(u'\n') + u'\n';
 }
 
 inline void compare_with_reference(QWidget& window, const QString& name, const QList<QWidget*>& changing = {})
 {
-    const QDir references(QStringLiteral(REFERENCE_DIR));
     QImage picture = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QPainter painter(&picture);
     for (const QWidget* widget : changing)
         painter.fillRect(QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size()), Qt::magenta);
     painter.end();
-    const QString layout_file = references.filePath(name + QStringLiteral(".layout"));
-    const QString picture_file = references.filePath(name + QStringLiteral(".png"));
+    QFile layout(QStringLiteral(REFERENCE_DIR "/%1.layout").arg(name));
+    const QString picture_file = QStringLiteral(REFERENCE_DIR "/%1.png").arg(name);
     const bool at_scale_one = picture.devicePixelRatio() == 1.0;
     if (qEnvironmentVariableIsSet("CUERDALOKKK_UPDATE_REFERENCES")) {
-        QFile out(layout_file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(layout_of(window, changing).toUtf8());
-        if (at_scale_one)
-            QVERIFY(picture.save(picture_file));
-        return;
+        QVERIFY(layout.open(QIODevice::WriteOnly) && layout.write(layout_of(window, changing).toUtf8()) > 0);
+        QVERIFY(!at_scale_one || picture.save(picture_file));
+        layout.close();
     }
-    QFile in(layout_file);
-    QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable(layout_file));
-    QCOMPARE(layout_of(window, changing), QString::fromUtf8(in.readAll()));
-    if (at_scale_one)
-        QVERIFY2(picture == QImage(picture_file).convertToFormat(QImage::Format_RGB32), qPrintable(picture_file));
+    QVERIFY2(layout.open(QIODevice::ReadOnly), qPrintable(layout.fileName()));
+    QCOMPARE(layout_of(window, changing), QString::fromUtf8(layout.readAll()));
+    QVERIFY2(!at_scale_one || picture == QImage(picture_file).convertToFormat(QImage::Format_RGB32),
+             qPrintable(picture_file));
 }

@@ -2,31 +2,20 @@
 # with a Spanish keyboard: `work` is a fresh directory, removed at the end with
 # every process started here; `start_game` starts PROGRAM in `work`/game.
 work=$(mktemp -d)
-xvfb_pid= game_pid=
 extra_cleanup() { :; }
-cleanup() {
-  for pid in "$game_pid" "$xvfb_pid"; do
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
-  done
-  extra_cleanup
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
+# shellcheck disable=SC2046
+trap 'kill $(jobs -p) 2>/dev/null || true; extra_cleanup; wait; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # An X server on a display nobody uses; it says which once it is ready.
 mkfifo "$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
 read -r -t 20 display_number <"$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$display_number"
-setxkbmap es
-export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
+export DISPLAY=":$display_number" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
 # For a build with the leak checker: what the X11 platform's libraries keep is theirs.
 export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp"
 unset QT_SCALE_FACTOR
+setxkbmap es
 mkdir "$work/game"
 
 start_game() {
@@ -36,36 +25,22 @@ start_game() {
 }
 
 # The id of the visible window whose title matches, once it is there.
-window() {
-  timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1 || fail "no window \"$1\""
-}
+window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1 || fail "no window \"$1\""; }
 
-gone() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "window \"$1\" still open"
-}
+gone() { timeout 5 bash -c "while xdotool search --onlyvisible --name '$1' >/dev/null; do sleep 0.1; done" || fail "window \"$1\" still open"; }
 
-# Keys pressed in the window, `key_delay` ms apart; without a window manager,
-# focus is given by hand, and only when it moves.
+# Keys pressed in the window, `key_delay` ms apart, then time for them to reach
+# the boxes they may open; without a window manager, focus is given by hand,
+# and only when it moves.
 key_delay=40
 press() {
-  local target=$1; shift
-  [ "$(xdotool getwindowfocus)" = "$target" ] || timeout 10 xdotool windowfocus --sync "$target"
-  xdotool key --delay "$key_delay" "$@"
+  [ "$(xdotool getwindowfocus)" = "$1" ] || timeout 10 xdotool windowfocus --sync "$1"
+  xdotool key --delay "$key_delay" "${@:2}" && sleep 0.3
 }
 
+# Ctrl+Q ends the program with status 0; one still there after 5 s is ended, with status 143.
 quit_game() {
   press "$main" ctrl+q
-  for _ in $(seq 50); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$game_pid" 2>/dev/null && fail "Ctrl+Q did not end the program"
-  local status=0
-  wait "$game_pid" || status=$?
-  game_pid=
-  [ "$status" = 0 ] || { cat "$work/game.log" >&2; fail "the program ended with status $status"; }
+  { sleep 5 && kill "$game_pid"; } 2>/dev/null &
+  wait "$game_pid" || { local status=$?; cat "$work/game.log" >&2; fail "Ctrl+Q ended the program with status $status"; }
 }

@@ -11,84 +11,75 @@
 
 namespace {
 
-struct WordFileTest : testing::Test {
-    TemporaryDirectory dir;
-    DiskFileSystem files;
-    ScriptedRandom random;
-    WordFile words{files, dir, random};
-    void put(const std::optional<std::string>& bytes)
-    {
-        std::filesystem::remove(words.path());
-        if (bytes)
-            dir.write("palabras.txt", *bytes);
-    }
-};
+const std::string s(15360, 's'); // the line index's stride
+const std::string a65(65, 'a');  // UTF-8 is checked 64 bytes at a time
+const std::u32string s32(15360, U's'), a32(65, U'a');
+const std::int64_t many = (std::int64_t{1} << 24) + 3;
 
-// Line k = floor(count * r), with k = 0 and k = count standing for the last line,
-// in the file's own format.
-TEST_F(WordFileTest, DrawPicksTheLineOfREachEquallyLikely)
-{
-    const struct {
-        std::optional<std::string> file; // nothing: no file at all
-        double r;
-        std::u32string word;
-        std::int64_t count;
-        bool has_words;
-    } draws[] = {{"a\r\nb\r\nc", 0.0, U"c", 3, true},
-                 {"a\r\nb\r\nc", std::nextafter(1.0, 0.0), U"c", 3, true},
-                 {"a\r\nb\r\nc", 0.34, U"a", 3, true},
-                 {"a\r\n\r\nc\r\n", 0.7, U"", 3, true},
-                 {"BaR\xE7"
-                  "A\r\n",
-                  0.5, U"BaRçA", 1, true},
-                 {"cig\xC3\xBC"
-                  "e\xC3\xB1"
-                  "a\nSol\n",
-                  0.7, U"cigüeña", 2, true},
-                 {"\r\n\r\n", 0.6, U"", 2, false},
-                 {"", 0.5, U"", 0, false},
-                 {std::nullopt, 0.5, U"", 0, false},
-                 // Mended: a long first line came out cut.
-                 {std::string(20000, 'a') + "\r\nb", 0.7, std::u32string(20000, U'a'), 2, true}};
-    for (const auto& d : draws) {
-        put(d.file);
-        random.then = d.r;
-        const DrawnWord drawn = words.draw();
-        EXPECT_EQ(drawn.word, d.word) << d.r;
-        EXPECT_EQ(drawn.word_count, d.count) << d.r;
-        EXPECT_EQ(drawn.file_has_words, d.has_words) << d.r;
-    }
+// A word file's bytes (none: no file), the r drawing line k = floor(count * r),
+// k = 0 standing for the last, then the word drawn in the file's own format, the
+// lines counted and whether some line is not empty; then a word appended and the
+// bytes it leaves, the same bytes when it is refused.
+const struct Row {
+    std::optional<std::string> bytes;
+    double r;
+    std::u32string word;
+    std::int64_t count;
+    bool has_words;
+    std::u32string append = U""; // none
+    std::optional<std::string> after = std::nullopt;
+} rows[] = {
+    {std::nullopt, 0.5, U"", 0, false, U"Pez", "Pez\r\n"},
+    {"", 0.5, U"", 0, false, U"Ñoño €", "\xD1o\xF1o \x80\r\n"},
+    {"a\r\nb\r\nc", 0.0, U"c", 3, true, U"Pez", "a\r\nb\r\nc\r\nPez\r\n"}, // never joins an unterminated word
+    {"a\r\nb\r\nc", std::nextafter(1.0, 0.0), U"c", 3, true},
+    {"a\r\nb\r\nc", 0.34, U"a", 3, true},
+    {"a\r\n\r\nc\r\n", 0.7, U"", 3, true},
+    {"\r\n\r\n", 0.6, U"", 2, false},
+    {"BaR\xE7O\r\n", 0.5, U"BaRçO", 1, true, U"中文", "BaR\xE7O\r\n"},
+    {"ping\xC3\xBCino\nSol\n", 0.7, U"pingüino", 2, true, U"中文", "ping\xC3\xBCino\nSol\n\xE4\xB8\xAD\xE6\x96\x87\n"},
+    {"Sol\r", 0.5, U"Sol", 1, true, U"Pez", "Sol\rPez\r\n"},
+    {"Sol\nMar", 0.0, U"Mar", 2, true, U"Pez", "Sol\nMar\nPez\n"},
+    {"Sol\r\nMar\n", 0.0, U"Mar\n", 2, true, U"Pez",
+     "Sol\r\nMar\n\r\nPez\r\n"}, // a lone LF is text where CRs end lines
+    {"a\r\rb\r", 0.7, U"", 3, true, U"Sol\r\nMar"},
+    {"a\r\n\nb", 0.0, U"\nb", 2, true},
+    {"a\nb\n\nc", 0.75, U"", 4, true},              // a file without CR ends its lines at LF
+    {"a\nb\nc\r", 0.6, U"a\nb\nc", 1, true, U"Ã±"}, // in Windows-1252 these spell "ñ" in UTF-8
+    {"\xE2\x82\xAC\r\n", 0.5, U"€", 1, true},
+    {"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", 0.5, U"\U00010000\U0010FFFF", 1, true},
+    {"\xC0\xAF|\xE0\x80\xAF|\xED\xA0\x80|\xF4\x90\x80\x80|\xC3\xB1\xE2\x82", 0.5,
+     U"À¯|à\u20AC¯|í\u00A0\u20AC|ô\u0090\u20AC\u20AC|Ã±â\u201A", 1, true},
+    {a65 + "\xF0\x9F\x98\x80" + a65, 0.5, a32 + U"😀" + a32, 1, true},
+    {a65 + "\xF0\x9F\x98" + a65 + "\xB1", 0.5, a32 + U"ðŸ˜" + a32 + U"±", 1, true},
+    // Mended: a line longer than the stride came out cut.
+    {s + "aaa\r\nb", 0.5, s32 + U"aaa", 2, true},
+    {std::string(13 * 15360 + 320, 'x'), 0.5, std::u32string(13 * 15360 + 320, U'x'), 1, true},
+    {"a\r\n" + s.substr(4) + "\r\n" + s + "b\r\nc", 0.75, s32 + U"b", 4, true},
+    {"a\n" + s.substr(3) + "\n" + s + "\nb", 0.75, s32, 4, true},
     // Above 2^24 lines a single-precision product would skip lines, this one among them.
-    const std::int64_t count = (std::int64_t{1} << 24) + 3;
-    put(std::string(static_cast<std::size_t>(count - 3), '\r') + "x\ry\rz");
-    random.then = (static_cast<double>(count) - 0.5) / static_cast<double>(count);
-    EXPECT_EQ(words.draw().word, U"y");
-}
+    {std::string(many - 3, '\r') + "x\ry\rz", (many - 0.5) / many, U"y", many, true}};
 
-// A new last line in the file's own encoding and line ends, or nothing.
-TEST_F(WordFileTest, AppendAddsTheWordAsTheFileWouldReadIt)
+TEST(WordFile, DrawsAndAppendsInTheFilesOwnFormat)
 {
-    const struct {
-        std::optional<std::string> before;
-        std::u32string word;
-        std::string after;
-    } appends[] = {{std::nullopt, U"Pez", "Pez\r\n"},
-                   {"Sol\r\nMar", U"Pez", "Sol\r\nMar\r\nPez\r\n"}, // never joins an unterminated word
-                   {"Sol\r", U"Pez", "Sol\rPez\r\n"},
-                   {"Sol\nMar", U"Pez", "Sol\nMar\nPez\n"},
-                   {"Sol\r\nMar\n", U"Pez", "Sol\r\nMar\n\r\nPez\r\n"},
-                   {"", U"Ñandú €",
-                    "\xD1"
-                    "and\xFA \x80\r\n"},
-                   {"\xC3\xB1u\n", U"中文", "\xC3\xB1u\n\xE4\xB8\xAD\xE6\x96\x87\n"},
-                   {"Sol\r\n", U"中文", "Sol\r\n"},
-                   {"Sol\r\n", U"Sol\r\nMar", "Sol\r\n"},
-                   // In Windows-1252 these spell "ñ" in UTF-8: the file would read otherwise.
-                   {"Sol\r\n", U"Ã±", "Sol\r\n"}};
-    for (const auto& a : appends) {
-        put(a.before);
-        EXPECT_EQ(words.append(a.word), a.after != a.before ? WordFile::Append::added : WordFile::Append::refused);
-        EXPECT_EQ(dir.read("palabras.txt"), a.after);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.bytes.value_or("none").substr(0, 20));
+        TemporaryDirectory dir;
+        DiskFileSystem files;
+        ScriptedRandom random;
+        random.then = row.r;
+        WordFile words{files, dir, random};
+        if (row.bytes)
+            dir.write("palabras.txt", *row.bytes);
+        const DrawnWord drawn = words.draw();
+        EXPECT_EQ(drawn.word, row.word);
+        EXPECT_EQ(drawn.word_count, row.count);
+        EXPECT_EQ(drawn.file_has_words, row.has_words);
+        if (row.append.empty())
+            continue;
+        const std::string after = row.after.value_or(row.bytes.value_or(""));
+        EXPECT_EQ(words.append(row.append), after != row.bytes ? WordFile::Append::added : WordFile::Append::refused);
+        EXPECT_EQ(dir.read("palabras.txt"), after);
     }
 }
 
