@@ -36,15 +36,16 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     connect(&m_gather, &QTimer::timeout, this, &Announcer::say_pending);
 }
 
-// Without a screen reader nothing is said: nothing listens.
 void Announcer::announce(const QString& text)
 {
-    if (!QAccessible::isActive())
-        return;
     if (!m_pending.isEmpty())
         m_pending += QLatin1Char(' ');
     m_pending += text;
-    if (!m_gather.isActive())
+    setAccessibleName(m_pending);
+    // Without a screen reader no notice is shown: nothing listens.
+    if (!QAccessible::isActive())
+        m_pending.clear();
+    else if (!m_gather.isActive())
         m_gather.start();
 }
 
@@ -55,7 +56,5 @@ void Announcer::say_pending()
         m_notices.push_back(new Notice(parentWidget()));
     Notice* notice = m_notices.at(m_next);
     m_next = (m_next + 1) % notice_count;
-    // The announcer keeps the last thing said, for a screen reader that looks back.
-    setAccessibleName(m_pending);
     notice->say(std::exchange(m_pending, QString()));
 }

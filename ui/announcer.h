@@ -15,8 +15,8 @@ public:
 // Says a text through the screen reader without moving the focus. Texts given
 // within a short while are said together; each saying is a notice of its own,
 // so a screen reader that reads them late still finds each whole, none
-// replaced by the next. The announcer itself stays hidden, named with the last
-// thing said.
+// replaced by the next. The announcer itself stays hidden, named at once with
+// what is being said.
 class Announcer final : public QWidget {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -234,7 +235,7 @@ void MainWindow::show_centred()
 // The first time the window has the focus, a new player hears how to start.
 void MainWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_greeted) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_greeted && QAccessible::isActive()) {
         m_greeted = true;
         announce(spoken_text::how_to_start);
     }
