@@ -29,11 +29,13 @@ TEST_P(Play, ShowsWhatThePlayersExpect)
 }
 
 const std::string ranked = "A\r\n5000\r\nB\r\n3000\r\nC\r\n2000\r\n";
+const std::u32string hint = U"Pulsa F2 para jugar solo, o de F3 a F6 para jugar con otros. | "; // no word in play
 
 INSTANTIATE_TEST_SUITE_P(
     Games, Play,
     testing::Values(
-        Scenario{"NothingBeforeTheFirstGame", U"Feo", U"feo", U"[]   0|Aciertos: 0|Fallos: 0||-|0 over"},
+        Scenario{"NothingBeforeTheFirstGame", U"Feo", U"feo", U"[]   0|Aciertos: 0|Fallos: 0||-|0 over",
+                 hint + hint + hint},
         Scenario{"EveryOccurrenceInItsCaseListedLower", U"MaNteQuIlla", U"<F2>LaC",
                  U"[ a      lla] la c 1|Aciertos: 2|Fallos: 1|||0"},
         Scenario{"AccentsEnyeAndCedillaAreLettersOfTheirOwn", U"ÑaÓç", U"<F2>noÇ",
@@ -50,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
             U"[   ]  abcdghijk 9|Aciertos: 0|Fallos: 9||-|0 over [PeRdEdOr] Has perdido...\r\nLa palabra era: Feo",
             U"Palabra nueva de 3 letras. | Fallo: a. Quedan 8 intentos. | Fallo: b. Quedan 7 intentos. | Fallo: c. "
             U"Quedan 6 intentos. | Fallo: d. Quedan 5 intentos. | Fallo: g. Quedan 4 intentos. | Fallo: h. Quedan 3 "
-            U"intentos. | Fallo: i. Quedan 2 intentos. | Fallo: j. Queda 1 intento. | Fallo: k. Has perdido. | "},
+            U"intentos. | Fallo: i. Quedan 2 intentos. | Fallo: j. Queda 1 intento. | Fallo: k. Has perdido. | " +
+                hint + hint + hint + hint},
         Scenario{"OnePlayerWordWonEarnsPointsAndTheNextWordFollows", U"Feo", U"<F2>fxeo",
                  U"[   ]   0|Aciertos: 0|Fallos: 0||1000 puntos.|1000 [¡¡¡GaNaDoR!!!] Has ganado",
                  U"Palabra nueva de 3 letras. | Acierto: f. | Fallo: x. Quedan 8 intentos. | Acierto: e. | Acierto: o. "

@@ -28,6 +28,9 @@ mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 DBUS_SESSION_BUS_ADDRESS="unix:path=$work/session-bus"
 unset AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY
 
+# Orca speaks Spanish, as on a Spanish desktop, from a locale made here if the system has none.
+mkdir "$work/locale" && localedef -i es_ES -f UTF-8 "$work/locale/es_ES.UTF-8" || { echo "skip: no es_ES locale"; exit 77; }
+export LOCPATH=$work/locale LANG=es_ES.UTF-8
 # Orca starts in a PID namespace with a /proc of its own, so all the session starts ends with
 # it and Orca sees no other Orca of the user. Root needs no user namespace, which
 # chroots and many containers refuse; in a chroot, whose / is no mount point,
@@ -39,7 +42,7 @@ session=(unshare --pid --fork --kill-child --mount-proc)
 "${session[@]}" "$here/accessibility_session.sh" "$work" "$here/orca" >"$work/session.log" 2>&1 &
 session_pid=$!
 disown "$session_pid" # ended by SIGKILL at the end, which is no news
-wait_for "$work/orca.log" "SPEECH OUTPUT: 'Screen reader on.'"
+wait_for "$work/orca.log" "SPEECH OUTPUT: 'Lector de pantalla activado.'"
 "$probe" focus CuErDaLoKKK >"$work/focus.log" 2>&1 &
 wait_for "$work/focus.log" '^listening$'
 
@@ -59,22 +62,37 @@ step() { # pattern, window, key...
 # A game on the one word of palabras.txt
 printf 'Feo\r\n' >"$work/game/palabras.txt"
 start_game
-# What Orca says of the window as it opens comes first.
-step '*notification Palabra nueva de 3 letras.' "$main" F2
-step 'notification Fallo: x. Quedan 8 intentos.' "$main" x
-step 'notification Acierto: f.' "$main" f
+hint='notificación Pulsa F2 para jugar solo, o de F3 a F6 para jugar con otros.'
+wait_for "$work/orca.log" "SPEECH OUTPUT: '$hint'" # on the window's first focus
+step "$hint" "$main" a
+step 'Introducir palabras nuevas.|Nuevo juego, submenú.|1 Jugador F2.' "$main" F10 Down Right
+step 'Ver puntuaciones máximas...|Salir Control+Q.' "$main" Escape Down Down
+step '*' "$main" Escape Escape
+step 'notificación Palabra nueva de 3 letras.' "$main" F2
+step 'notificación Fallo: x. Quedan 8 intentos.' "$main" x
+step 'notificación Acierto: f.' "$main" f
 
 # The accessibility tree: the word, the status bar, the board, and no mnemonic marks in names.
 timeout 30 "$probe" tree CuErDaLoKKK --word 'Palabra de 3 letras: F, guion, guion.' --status-bar 7 \
   'Hora [0-9]{2}:[0-9]{2}' 'Fecha [0-9]{2}/[0-9]{2}/[0-9]{4}' --board Tablero --not-named '&L' || fail "in the tree"
 
-step 'notification f ya está probada.' "$main" f
-step 'notification Fallo: z. Quedan 7 intentos.|notification Acierto: e.' "$main" z e
+step 'notificación f ya está probada.' "$main" f
+key_delay=50 step 'notificación Fallo: z. Quedan 7 intentos.*Acierto: e.' "$main" z e
 # The box speaks first; what the key did is said once it is closed.
-step 'alert ¡¡¡GaNaDoR!!!|Has ganado.|Aceptar push button.' "$main" o
-step 'notification Acierto: o. 1000 puntos. Palabra nueva de 3 letras.' "$(window GaNaDoR)" Return
+step 'alerta ¡¡¡Ganador!!!|Has ganado.|Aceptar botón de pulsación.' "$main" o
+step 'notificación Acierto: o. 1000 puntos. Palabra nueva de 3 letras.' "$(window GaNaDoR)" Return
 # Tab reaches the word
-step '*Palabra de 3 letras: guion, guion, guion. label.' "$main" Tab Tab
+step '*Palabra de 3 letras: guion, guion, guion. etiqueta.' "$main" Tab Tab
+# A second word won makes 2000 points, a record once the third is lost.
+step '*' "$main" f e o
+step 'notificación Acierto: o. 2000 puntos. Palabra nueva de 3 letras.' "$(window GaNaDoR)" Return
+step '*alerta Perdedor.|Has perdido... La palabra era: feo.|Aceptar botón de pulsación.' "$main" a b c d g h i j k
+step 'Fallo: k. Has perdido. Nuevo récord: 2000 puntos, primer puesto. diálogo.|Introduce tu nombre texto.' "$(window PeRdEdOr)" Return
+step 'Puntuaciones diálogo Nombre 1: Ana Puntuación 1: 2000 *|Aceptar botón de pulsación.' "$(window '^Record$')" A n a Return
+step 'Borrar botón de pulsación.|notificación Tabla de puntuaciones borrada.' "$(window '^Puntuaciones$')" Tab Return
+# F10 and Intro open the add-words dialog.
+step '*Añadir palabras al fitxero... diálogo.|Palabra nueva texto.' "$main" F10 Return
+step 'notificación Palabra añadida: gato.' "$(window fitxero)" G a t o Return
 
 # A closed box's button loses the focus after the box is gone; Orca ignores
 # losses, so only an object that gains the focus must still be there.
