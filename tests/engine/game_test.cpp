@@ -152,6 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
                  U"", ranked},
         Scenario{"ScoreFileReadsWholePlaces", U"a", U"<Ver>", U"   3000 Quiro 1000 Muñoz 1000", U"",
                  "\r\n 3000\r\nBea\r\nabc\r\nMu\xF1oz\r\n1000\r\nEva\r\n9000\r\n"},
+        Scenario{"ScoreFileWithAByteOrderMark", U"a", U"<Ver>", U" Ñu 3000 Quiro 1000 Quiro 1000", U"",
+                 "\xEF\xBB\xBF\xC3\x91u\r\n3000\r\n"},
         Scenario{"MissingScoreFileReadsAsTheDefault", U"a", U"<-puntuaciones.txt><Ver>",
                  U" Quiro 1000 Quiro 1000 Quiro 1000"},
         // A missing word file is a first run: the built-in words, and the default

@@ -37,4 +37,17 @@ TEST(DiskFileSystem, StartUpRemovesOnlyLeftoversNoWriterHolds)
     EXPECT_EQ(DiskFileSystem{}.read(dir.path() / "puntuaciones.txt", bytes), FileSystem::Read::failed);
 }
 
+// While one copy holds the lock of the game's folder, no other can take it.
+TEST(DiskFileSystem, LockKeepsOtherCopiesOut)
+{
+    TemporaryDirectory dir;
+    const Descriptor other(::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    {
+        const auto held = DiskFileSystem{}.lock(dir.path() / "puntuaciones.txt");
+        ASSERT_NE(held, nullptr);
+        EXPECT_NE(::flock(other.get(), LOCK_EX | LOCK_NB), 0);
+    }
+    EXPECT_EQ(::flock(other.get(), LOCK_EX | LOCK_NB), 0);
+}
+
 } // namespace

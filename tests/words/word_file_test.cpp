@@ -47,6 +47,9 @@ const struct Row {
     {"a\nb\n\nc", 0.75, U"", 4, true},              // a file without CR ends its lines at LF
     {"a\nb\nc\r", 0.6, U"a\nb\nc", 1, true, U"Ã±"}, // in Windows-1252 these spell "ñ" in UTF-8
     {"\xE2\x82\xAC\r\n", 0.5, U"€", 1, true},
+    // Notepad's byte-order mark is no part of the first word, and stays the only one.
+    {"\xEF\xBB\xBF\xC3\x91u\r\nGato\r\n", 0.5, U"Ñu", 2, true, U"ñu", "\xEF\xBB\xBF\xC3\x91u\r\nGato\r\n\xC3\xB1u\r\n"},
+    {"\xEF\xBB\xBF", 0.5, U"", 0, false, U"Sol", "\xEF\xBB\xBFSol\r\n"},
     {"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", 0.5, U"\U00010000\U0010FFFF", 1, true},
     {"\xC0\xAF|\xE0\x80\xAF|\xED\xA0\x80|\xF4\x90\x80\x80|\xC3\xB1\xE2\x82", 0.5,
      U"À¯|à\u20AC¯|í\u00A0\u20AC|ô\u0090\u20AC\u20AC|Ã±â\u201A", 1, true},
