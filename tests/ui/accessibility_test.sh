@@ -65,8 +65,12 @@ start_game
 hint='notificación Pulsa F2 para jugar solo, o de F3 a F6 para jugar con otros.'
 wait_for "$work/orca.log" "SPEECH OUTPUT: '$hint'" # on the window's first focus
 step "$hint" "$main" a
-step 'Introducir palabras nuevas.|Nuevo juego, submenú.|1 Jugador F2.' "$main" F10 Down Right
-step 'Ver puntuaciones máximas...|Salir Control+Q.' "$main" Escape Down Down
+# One key a step: a busy Orca skips what a later key has already replaced.
+step '*Introducir palabras nuevas.' "$main" F10
+step 'Nuevo juego, submenú.' "$main" Down
+step '1 Jugador F2.' "$main" Right
+step '*Ver puntuaciones máximas...' "$main" Escape Down
+step 'Salir Control+Q.' "$main" Down
 step '*' "$main" Escape Escape
 step 'notificación Palabra nueva de 3 letras.' "$main" F2
 step 'notificación Fallo: x. Quedan 8 intentos.' "$main" x
