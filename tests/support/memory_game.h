@@ -28,6 +28,7 @@ struct MemoryGame final : BoardView, ScoreTableView, DeferredGame, AddWordsView 
     std::u32string boxes; // every box, "?title" for a question
     std::u32string last_box;
     std::size_t inputs_seen = 0;
+    Board shown;      // the board as the screen shows it
     ScoreCells table; // the score window's cells while it is open
     bool table_open = false;
     bool played = false; // a game key or command was used
@@ -57,7 +58,31 @@ struct MemoryGame final : BoardView, ScoreTableView, DeferredGame, AddWordsView 
         files.leftovers_removed.clear();
     }
 
-    void changed(const Board&, BoardPart) override {}
+    // Only the part the game says changed is taken: a change it keeps quiet
+    // about never reaches the screen.
+    void changed(const Board& b, BoardPart part) override
+    {
+        switch (part) {
+        case BoardPart::slots:
+            shown.slots = b.slots, shown.word_ended = b.word_ended;
+            break;
+        case BoardPart::right_letters:
+            shown.right_letters = b.right_letters;
+            break;
+        case BoardPart::wrong_letters:
+            shown.wrong_letters = b.wrong_letters;
+            break;
+        case BoardPart::pieces:
+            shown.pieces = b.pieces;
+            break;
+        case BoardPart::status_texts:
+            shown.hits_text = b.hits_text, shown.misses_text = b.misses_text, shown.turn_text = b.turn_text;
+            break;
+        case BoardPart::points:
+            shown.points_shown = b.points_shown, shown.points = b.points;
+            break;
+        }
+    }
     void announce(std::u32string_view text) override { said += std::u32string{text} + U" | "; }
     void show_cells(const ScoreCells& cells) override { table = cells; }
     void show() override { table_open = true; }
@@ -113,7 +138,7 @@ struct MemoryGame final : BoardView, ScoreTableView, DeferredGame, AddWordsView 
     // files written, cut after 48 bytes.
     std::u32string seen() const
     {
-        const Board& b = game.board();
+        const Board& b = shown;
         std::u32string all = played ? U"[" : U"";
         for (std::size_t i = 0; i < b.slots.size(); ++i)
             all += b.slots.shown(i);
