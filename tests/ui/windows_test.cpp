@@ -1,7 +1,10 @@
+#include <QAccessible>
 #include <QAction>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -186,6 +189,7 @@ private Q_SLOTS:
         QVERIFY(std::abs(off_centre.x()) <= 2 && std::abs(off_centre.y()) <= 2);
         // Only the about box has the main window as its owner.
         QCOMPARE(window->parentWidget() == m_main, answer.command == Command::about);
+        QCOMPARE(window->accessibleName() == u"Acerca de Cuerdalokkk", answer.command == Command::about);
         m_main->action(answer.command).trigger();
         QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 2);
         const QString first = QApplication::focusWidget()->objectName();
@@ -237,6 +241,19 @@ private Q_SLOTS:
                                                    "ez\r\n1000\r\nQuiro\r\n1000\r\n");
     }
 
+    // A screen reader hears an item with its key, and the submenu as one.
+    void menu_items()
+    {
+        QAccessibleInterface* one = QAccessible::queryAccessibleInterface(&m_main->action(Command::one_player));
+        QAccessibleInterface* sub = QAccessible::queryAccessibleInterface(
+            m_main->findChild<QMenu*>(QStringLiteral("newGameMenu"))->menuAction());
+        QVERIFY(one && one->isValid() && sub && sub->isValid());
+        QCOMPARE(one->text(QAccessible::Name) + u' ' + one->text(QAccessible::Accelerator) + u' ' +
+                     sub->text(QAccessible::Name),
+                 QStringLiteral("1 Jugador F2 Nuevo juego, submenú"));
+        QCOMPARE(sub->indexOfChild(sub->child(0)), 0);
+    }
+
     // Qt's own buttons read in Spanish; texts are plain, and typed accents come back composed.
     void boxes()
     {
@@ -246,9 +263,13 @@ private Q_SLOTS:
             QVERIFY(box && box->icon() == QMessageBox::Critical && box->textFormat() == Qt::PlainText);
             QCOMPARE(box->windowTitle() + box->text() + box->buttons().front()->text(),
                      QStringLiteral("PeRdEdOrHas perdido...\nLa palabra era: <b>x</b>Aceptar"));
+            // A screen reader gets the plain capitals.
+            QCOMPARE(box->accessibleName() + box->findChild<QLabel*>("qt_msgbox_label")->accessibleName(),
+                     QStringLiteral("PerdedorHas perdido... La palabra era: x"));
             box->buttons().front()->click();
         });
-        prompts.message(U"Has perdido...\r\nLa palabra era: <b>x</b>", U"PeRdEdOr", MessageStyle::critical);
+        prompts.spoken_message(U"Has perdido...\r\nLa palabra era: <b>x</b>", U"PeRdEdOr", MessageStyle::critical,
+                               U"Has perdido...\r\nLa palabra era: x", U"Perdedor");
         QTimer::singleShot(0, [] {
             auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
             QVERIFY(box);
