@@ -58,7 +58,8 @@ void check_word_file(std::string_view bytes)
     g.random.then = static_cast<double>(bits >> 11) / static_cast<double>(1ULL << 53); // [0, 1)
     const std::string file{bytes.substr(8)};
     g.files.files[g.core.words.path()] = file;
-    const std::vector<std::u32string> lines = lines_of(file, text_format_of(file));
+    const TextFormat file_format = text_format_of(file);
+    const std::vector<std::u32string> lines = lines_of(text_bytes(file, file_format), file_format);
     const DrawnWord drawn = g.core.words.draw();
     check(drawn.word_count == static_cast<std::int64_t>(lines.size()) &&
           drawn.file_has_words == std::any_of(lines.begin(), lines.end(), [](auto& l) { return !l.empty(); }) &&
