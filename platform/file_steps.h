@@ -2,7 +2,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
-#include <sys/types.h>
 
 #include "platform/temporary_file.h"
 
@@ -15,11 +14,12 @@ public:
     // what the system refuses): a read-only file is never replaced, even in a
     // directory that would let it be.
     virtual bool writable(const std::filesystem::path& path) = 0;
-    // Creates a temporary file to replace path, with the permission bits mode,
-    // locked from before it has a name. Where the file system allows it the file
-    // has no name yet, so a kill leaves nothing; elsewhere it is named at once.
-    // False on failure, leaving no file.
-    virtual bool open(TemporaryFile& file, const std::filesystem::path& path, mode_t mode) = 0;
+    // Creates a temporary file to replace path, with the permissions path has (or
+    // a new file's), held from before it has a name so no start-up takes it for a
+    // leftover. Where the file system allows it the file has no name yet, so a
+    // kill leaves nothing; elsewhere it is named at once. False on failure,
+    // leaving no file.
+    virtual bool open(TemporaryFile& file, const std::filesystem::path& path) = 0;
     // False unless every byte was taken.
     virtual bool write(std::FILE* file, std::string_view bytes) = 0;
     virtual bool flush(std::FILE* file) = 0;

@@ -1,7 +1,7 @@
 #include "platform/temporary_file.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
+#include <algorithm>
+#include <random>
 
 namespace {
 
@@ -16,28 +16,36 @@ std::string prefix_name(const std::filesystem::path& file)
 
 } // namespace
 
-std::string temporary_prefix(const std::filesystem::path& file)
+std::string random_suffix()
 {
-    return (file.parent_path() / prefix_name(file)).string();
+    static thread_local std::mt19937_64 dice(std::random_device{}());
+    std::string suffix;
+    for (std::size_t i = 0; i < TemporaryFile::random_length; ++i)
+        suffix += TemporaryFile::random_characters[dice() % TemporaryFile::random_characters.size()];
+    return suffix;
 }
 
-bool is_temporary_name(const std::filesystem::path& file, std::string_view name)
+std::filesystem::path temporary_prefix(const std::filesystem::path& file)
 {
-    const std::string prefix = prefix_name(file);
-    return name.size() == prefix.size() + TemporaryFile::random_length && name.starts_with(prefix) &&
-           name.find_first_not_of(TemporaryFile::random_characters, prefix.size()) == std::string_view::npos;
+    return file.parent_path() / prefix_name(file);
+}
+
+// Compared in the system's own characters: a directory may hold names that have
+// no narrow spelling on Windows.
+bool is_temporary_name(const std::filesystem::path& file, const std::filesystem::path& name)
+{
+    const auto prefix = std::filesystem::path(prefix_name(file)).native();
+    const auto& text = name.native();
+    const auto random_character = [](auto c) {
+        return c > 0 && c < 128 &&
+               TemporaryFile::random_characters.find(static_cast<char>(c)) != std::string_view::npos;
+    };
+    return text.size() == prefix.size() + TemporaryFile::random_length && text.starts_with(prefix) &&
+           std::all_of(text.begin() + static_cast<std::ptrdiff_t>(prefix.size()), text.end(), random_character);
 }
 
 std::filesystem::path directory_of(const std::filesystem::path& file)
 {
     auto directory = file.parent_path();
     return directory.empty() ? "." : directory;
-}
-
-bool still_named(int descriptor, const std::string& name)
-{
-    struct stat open_file {};
-    struct stat named {};
-    return ::fstat(descriptor, &open_file) == 0 && ::lstat(name.c_str(), &named) == 0 &&
-           open_file.st_dev == named.st_dev && open_file.st_ino == named.st_ino;
 }

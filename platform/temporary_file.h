@@ -19,16 +19,18 @@ struct TemporaryFile {
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
     std::FILE* stream = nullptr; // written through; closed before the file takes its place
-    // Holds the flock(LOCK_EX) that tells a writer's file from a leftover, until it goes.
+    // Holds what tells a writer's file from a leftover (a lock, or a sharing mode
+    // that keeps others out) until it goes.
     Descriptor descriptor;
-    std::string name; // empty while the file has no name
+    std::filesystem::path name; // empty while the file has no name
 };
 
+// random_length of random_characters drawn afresh. Unguessable names are not
+// needed: a name taken only means another try.
+std::string random_suffix();
 // ".NAME." in the file's directory: a temporary file's name is this and six characters.
-std::string temporary_prefix(const std::filesystem::path& file);
+std::filesystem::path temporary_prefix(const std::filesystem::path& file);
 // Whether name (no directory) could be one of file's temporary files.
-bool is_temporary_name(const std::filesystem::path& file, std::string_view name);
+bool is_temporary_name(const std::filesystem::path& file, const std::filesystem::path& name);
 // The directory file is in: "." for a bare name.
 std::filesystem::path directory_of(const std::filesystem::path& file);
-// Whether name still refers to the file open as descriptor.
-bool still_named(int descriptor, const std::string& name);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "platform/disk_file_system.h"
 #include "tests/support/temporary_directory.h"
@@ -11,43 +11,60 @@ namespace {
 
 using namespace std::string_literals;
 
-// What a killed save left goes at start-up; a running writer holds its lock.
+// What a killed save left goes at start-up; a save still being written stays.
 // Reading tells a missing file from one that cannot be read.
 TEST(DiskFileSystem, StartUpRemovesOnlyLeftoversNoWriterHolds)
 {
     TemporaryDirectory dir;
+#ifdef __linux__
     const auto open_files = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
     const auto open_before = open_files();
-    const std::string leftover = ".puntuaciones.txt.a1B2c3";
-    for (const std::string& name : {leftover, ".palabras.txt.a1B2c3"s, ".puntuaciones.txt.bak"s,
+#endif
+    const auto scores = dir.path() / "puntuaciones.txt";
+    for (const std::string& name : {".puntuaciones.txt.a1B2c3"s, ".palabras.txt.a1B2c3"s, ".puntuaciones.txt.bak"s,
                                     ".puntuaciones.txt.a1-2c3"s, "puntuaciones.txt.a1B2c3"s}) {
-        for (bool locked : {true, false}) {
-            dir.write(name, "half");
-            const int writer = ::open((dir.path() / name).c_str(), O_RDONLY | O_CLOEXEC);
-            ASSERT_TRUE(writer >= 0 && (!locked || ::flock(writer, LOCK_EX) == 0));
-            DiskFileSystem{}.remove_leftovers(dir.path() / "puntuaciones.txt");
-            ::close(writer);
-            EXPECT_EQ(std::filesystem::exists(dir.path() / name), !(name == leftover && !locked)) << name << locked;
-        }
+        dir.write(name, "half");
+        DiskFileSystem{}.remove_leftovers(scores);
+        EXPECT_EQ(std::filesystem::exists(dir.path() / name), name != ".puntuaciones.txt.a1B2c3") << name;
     }
+    SystemFileSteps writer(SystemFileSteps::namings[std::size(SystemFileSteps::namings) - 1]); // named at once
+    {
+        TemporaryFile running; // another copy's save, started before this copy's start-up
+        ASSERT_TRUE(writer.open(running, scores));
+        DiskFileSystem{}.remove_leftovers(scores);
+        EXPECT_TRUE(writer.write(running.stream, "Ana\r\n") && writer.close(running.stream) &&
+                    writer.rename(running.name, scores));
+    }
+#ifdef __linux__
     EXPECT_EQ(open_files(), open_before); // nothing left open
+#endif
     std::string bytes;
-    EXPECT_EQ(DiskFileSystem{}.read(dir.path() / "puntuaciones.txt", bytes), FileSystem::Read::missing);
-    std::filesystem::create_directory(dir.path() / "puntuaciones.txt"); // there, but no file to read
-    EXPECT_EQ(DiskFileSystem{}.read(dir.path() / "puntuaciones.txt", bytes), FileSystem::Read::failed);
+    EXPECT_EQ(DiskFileSystem{}.read(scores, bytes), FileSystem::Read::ok);
+    EXPECT_EQ(bytes, "Ana\r\n");
+    std::filesystem::remove(scores);
+    EXPECT_EQ(DiskFileSystem{}.read(scores, bytes), FileSystem::Read::missing);
+    std::filesystem::create_directory(scores); // there, but no file to read
+    EXPECT_EQ(DiskFileSystem{}.read(scores, bytes), FileSystem::Read::failed);
 }
 
-// While one copy holds the lock of the game's folder, no other can take it.
+// While one copy holds the lock of the game's folder, no other gets it.
 TEST(DiskFileSystem, LockKeepsOtherCopiesOut)
 {
     TemporaryDirectory dir;
-    const Descriptor other(::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    std::atomic<bool> other_has_it = false;
+    std::thread other;
     {
         const auto held = DiskFileSystem{}.lock(dir.path() / "puntuaciones.txt");
         ASSERT_NE(held, nullptr);
-        EXPECT_NE(::flock(other.get(), LOCK_EX | LOCK_NB), 0);
+        other = std::thread([&] {
+            const auto taken = DiskFileSystem{}.lock(dir.path() / "palabras.txt");
+            other_has_it = taken != nullptr;
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        EXPECT_FALSE(other_has_it);
     }
-    EXPECT_EQ(::flock(other.get(), LOCK_EX | LOCK_NB), 0);
+    other.join();
+    EXPECT_TRUE(other_has_it);
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
-#include <stdlib.h>
 #include <string>
 #include <vector>
 
@@ -14,12 +14,19 @@
 // the game's files are looked for in it.
 class TemporaryDirectory final : public CurrentDirectory {
 public:
+    // Named with an "ñ", as a player's folder may be: the game must find its
+    // files in it on every platform.
     TemporaryDirectory()
     {
-        std::string pattern = std::filesystem::temp_directory_path() / "cuerdalokkk-test.XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr)
+        std::random_device dice;
+        for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+            auto path = std::filesystem::temp_directory_path() / u8"cuerdalokkk-prueba-ñ";
+            path += std::to_string(dice());
+            if (std::filesystem::create_directory(path))
+                m_path = path;
+        }
+        if (m_path.empty())
             throw std::runtime_error("cannot make a temporary directory");
-        m_path = pattern;
     }
     TemporaryDirectory(const TemporaryDirectory&) = delete;
     TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;

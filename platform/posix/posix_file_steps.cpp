@@ -1,14 +1,13 @@
-#include "platform/posix_file_steps.h"
+#include "platform/posix/posix_file_steps.h"
 
 #include <cerrno>
-#include <chrono>
-#include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
-#include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/posix/still_named.h"
 
 namespace {
 
@@ -27,12 +26,12 @@ Descriptor open_unnamed(const std::filesystem::path& directory, mode_t mode)
     return file;
 }
 
-Descriptor open_named(std::string& name, const std::filesystem::path& path)
+Descriptor open_named(std::filesystem::path& name, const std::filesystem::path& path)
 {
-    name = temporary_prefix(path) + "XXXXXX";
-    Descriptor file(::mkostemp(name.data(), O_CLOEXEC));
-    if (!file.is_open())
-        name.clear();
+    std::string pattern = temporary_prefix(path).string() + "XXXXXX";
+    Descriptor file(::mkostemp(pattern.data(), O_CLOEXEC));
+    if (file.is_open())
+        name = std::move(pattern);
     return file;
 }
 
@@ -58,12 +57,16 @@ std::FILE* open_stream(const Descriptor& file)
     return stream;
 }
 
-std::string random_name(const std::string& prefix, std::mt19937_64& dice)
+// A new file gets the bits any program's new file gets: all read and write
+// bits less the process's umask, which can only be read by setting it.
+mode_t permission_bits(const std::filesystem::path& path)
 {
-    std::string name = prefix;
-    for (std::size_t i = 0; i < TemporaryFile::random_length; ++i)
-        name += TemporaryFile::random_characters[dice() % TemporaryFile::random_characters.size()];
-    return name;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0)
+        return info.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
 } // namespace
@@ -74,8 +77,9 @@ bool PosixFileSteps::writable(const std::filesystem::path& path)
     return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT;
 }
 
-bool PosixFileSteps::open(TemporaryFile& file, const std::filesystem::path& path, mode_t mode)
+bool PosixFileSteps::open(TemporaryFile& file, const std::filesystem::path& path)
 {
+    const mode_t mode = permission_bits(path);
     // Any refusal of the unnamed way falls back to the named one: EISDIR from an
     // old kernel, EOPNOTSUPP from a file system without it, and real failures,
     // which the named way meets again.
@@ -97,24 +101,9 @@ bool PosixFileSteps::open(TemporaryFile& file, const std::filesystem::path& path
     return false;
 }
 
-bool PosixFileSteps::write(std::FILE* file, std::string_view bytes)
-{
-    return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-}
-
-bool PosixFileSteps::flush(std::FILE* file)
-{
-    return std::fflush(file) == 0;
-}
-
 bool PosixFileSteps::sync(std::FILE* file)
 {
     return ::fsync(::fileno(file)) == 0;
-}
-
-bool PosixFileSteps::close(std::FILE* file)
-{
-    return std::fclose(file) == 0;
 }
 
 bool PosixFileSteps::link(TemporaryFile& file, const std::filesystem::path& path)
@@ -122,12 +111,9 @@ bool PosixFileSteps::link(TemporaryFile& file, const std::filesystem::path& path
     if (!file.name.empty())
         return true;
     const std::string from = descriptor_link(file.descriptor.get());
-    const std::string prefix = temporary_prefix(path);
-    // Unguessable names are not needed: a name taken only means another try.
-    std::mt19937_64 dice(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^
-                         static_cast<std::uint64_t>(::getpid()) << 40);
+    const std::string prefix = temporary_prefix(path).string();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = random_name(prefix, dice);
+        std::string name = prefix + random_suffix();
         if (::linkat(AT_FDCWD, from.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
             file.name = std::move(name);
             return true;
