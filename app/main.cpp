@@ -4,7 +4,11 @@
 #include "platform/current_directory.h"
 #include "platform/disk_file_system.h"
 #include "platform/random_source.h"
+#ifdef _WIN32
+#include "platform/windows/player_folder.h"
+#endif
 #include "ui/art/picture.h"
+#include "ui/bundled_fonts.h"
 #include "ui/dialog_prompts.h"
 #include "ui/first_paint.h"
 #include "ui/program.h"
@@ -13,6 +17,13 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+#ifdef _WIN32
+    // The Start menu's entry keeps the files in the player's own folder, as the
+    // desktop's launcher does on Linux; started from a folder, the game uses it.
+    if (QApplication::arguments().contains(QStringLiteral("--from-menu")))
+        enter_player_folder();
+#endif
+    add_bundled_fonts();
     install_spanish_qt_texts(application);
     const auto text = [](std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); };
     QApplication::setApplicationName(text(program_info::product_name));

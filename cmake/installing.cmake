@@ -1,8 +1,13 @@
 # Where the game and its helpers are installed, relative to the prefix, and
 # the two ways files are installed beyond install(FILES).
 
-# Games have a directory of their own on Debian and in the FHS.
-set(CUERDALOKKK_GAMESDIR games CACHE STRING "Directory of the game program, relative to the prefix")
+# Games have a directory of their own on Debian and in the FHS; on Windows the
+# program is at the top of its folder, with what it loads beside it.
+if(WIN32)
+  set(CUERDALOKKK_GAMESDIR . CACHE STRING "Directory of the game program, relative to the prefix")
+else()
+  set(CUERDALOKKK_GAMESDIR games CACHE STRING "Directory of the game program, relative to the prefix")
+endif()
 # The menu's launcher is a helper, not a command for players: not in the PATH.
 set(CUERDALOKKK_LAUNCHER_DIR ${CMAKE_INSTALL_LIBEXECDIR}/cuerdalokkk)
 set(CUERDALOKKK_LAUNCHER_NAME launch-from-menu)

@@ -5,7 +5,8 @@
 #   system_test.sh PROGRAM [SCREENSHOT_DIR]
 # With SCREENSHOT_DIR the windows are photographed on the way.
 set -euo pipefail
-program=$(realpath "$1") shots=${2:+$(realpath "$2")}
+program=$(realpath "$1") shots=${2:+$(realpath -m "$2")}
+[ -z "$shots" ] || mkdir -p "$shots"
 source "$(dirname "$(realpath "$0")")/x_session.sh"
 cd "$work/game"
 

@@ -1,6 +1,7 @@
 # Sourced by the tests that play the built program on an X server of their own
 # with a Spanish keyboard: `work` is a fresh directory, removed at the end with
-# every process started here; `start_game` starts PROGRAM in `work`/game.
+# every process started here; `start_game` starts PROGRAM in `work`/game, through
+# the command in CUERDALOKKK_RUNNER if set (Wine, for the Windows program).
 work=$(mktemp -d)
 extra_cleanup() { :; }
 # shellcheck disable=SC2046
@@ -17,9 +18,14 @@ export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp"
 unset QT_SCALE_FACTOR
 setxkbmap es
 mkdir "$work/game"
+# Wine's windows take keys only from a window manager's focus.
+if [ -n "${CUERDALOKKK_RUNNER:-}" ]; then
+  openbox >"$work/openbox.log" 2>&1 &
+fi
 
 start_game() {
-  (cd "$work/game" && exec "$program" >"$work/game.log" 2>&1) &
+  # shellcheck disable=SC2086
+  (cd "$work/game" && exec ${CUERDALOKKK_RUNNER:-} "$program" "$@" >"$work/game.log" 2>&1) &
   game_pid=$!
   main=$(window '^CuErDaLoKKK V1\.0$')
 }

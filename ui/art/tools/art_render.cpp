@@ -2,12 +2,16 @@
 //                             stages side by side, as PNG files in DIR
 // art_render icon SIDE FILE   the program icon as a SIDE x SIDE PNG file
 // art_render ico FILE         the program icon as a Windows icon file
+// art_render pictures DIR SCALE...
+//                             every picture at each scale, as DIR/NAME@SCALE.png,
+//                             for a build whose Qt cannot read the drawings
 #include "ui/art/picture_render.h"
 #include "ui/art/tools/figure.h"
 #include "ui/art/tools/windows_icon.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QStringList>
 
@@ -54,6 +58,21 @@ bool write_windows_icon(const QString& path)
     return art::write_windows_icon(file, images) && file.flush();
 }
 
+bool write_pictures(const QString& directory, const QStringList& scales)
+{
+    QDir().mkpath(directory);
+    for (int i = 0; i < art::picture_count; ++i) {
+        const auto name = static_cast<art::PictureName>(i);
+        const QString stem = QFileInfo(art::resource_path(name)).completeBaseName();
+        for (const QString& scale : scales) {
+            const QImage drawn = art::render_picture(name, art::device_size(name, scale.toDouble()));
+            if (!drawn.save(QStringLiteral("%1/%2@%3.png").arg(directory, stem, scale)))
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -70,8 +89,10 @@ int main(int argc, char* argv[])
         written = side > 0 && icon_image(side).save(args[2]);
     } else if (args.size() == 2 && args[0] == QLatin1String("ico")) {
         written = write_windows_icon(args[1]);
+    } else if (args.size() >= 3 && args[0] == QLatin1String("pictures")) {
+        written = write_pictures(args[1], args.mid(2));
     } else {
-        std::fputs("usage: art_render figure DIR | icon SIDE FILE | ico FILE\n", stderr);
+        std::fputs("usage: art_render figure DIR | icon SIDE FILE | ico FILE | pictures DIR SCALE...\n", stderr);
         return 2;
     }
     if (!written)
