@@ -3,7 +3,6 @@
 #include "engine/spoken_text.h"
 #include "engine/spoken_word.h"
 #include "platform/prompts.h"
-#include "text/decimal.h"
 #include "text/lower_case.h"
 
 void Game::type_character(char32_t c)
@@ -57,10 +56,7 @@ Game::Guess Game::miss(const Letter& letter)
     m_board.pieces.at(piece_of_miss(m_state.misses)) = true;
     notify(BoardPart::pieces);
     const int tries = GameState::most_misses - m_state.misses;
-    say(std::u32string{spoken_text::miss} + std::u32string{letter.lower} + U". " +
-        (tries == 0   ? std::u32string{spoken_text::lost}
-         : tries == 1 ? std::u32string{spoken_text::last_try}
-                      : std::u32string{spoken_text::tries_left} + decimal(tries) + std::u32string{spoken_text::tries}));
+    say(std::u32string{spoken_text::miss} + std::u32string{letter.lower} + U". " + spoken_tries(tries));
     const bool lost = tries == 0;
     if (lost) {
         m_services.prompts.spoken_message(

@@ -12,6 +12,7 @@ inline constexpr std::u32string_view lost = U"Has perdido.";
 inline constexpr std::u32string_view tried_before = U" ya está probada.";
 inline constexpr std::u32string_view no_letter = U" no es una letra.";
 inline constexpr std::u32string_view turn = U"Turno de ";
+inline constexpr std::u32string_view no_letters = U"ninguna.";
 inline constexpr std::u32string_view new_word = U"Palabra nueva de ";
 inline constexpr std::u32string_view word = U"Palabra de ";
 inline constexpr std::u32string_view letters = U" letras";

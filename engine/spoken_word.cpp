@@ -1,6 +1,9 @@
 #include "engine/spoken_word.h"
 
+#include <algorithm>
+
 #include "engine/board.h"
+#include "engine/game_state.h"
 #include "engine/game_text.h"
 #include "engine/spoken_text.h"
 #include "engine/word_slots.h"
@@ -60,7 +63,29 @@ std::u32string spoken_letters(std::u32string_view letters)
         said += said.empty() ? U"" : U", ";
         said += letter;
     }
-    return said.empty() ? said : said + U".";
+    return said.empty() ? std::u32string{spoken_text::no_letters} : said + U".";
+}
+
+std::u32string spoken_tries(int tries)
+{
+    if (tries == 0)
+        return std::u32string{spoken_text::lost};
+    if (tries == 1)
+        return std::u32string{spoken_text::last_try};
+    return std::u32string{spoken_text::tries_left} + decimal(tries) + std::u32string{spoken_text::tries};
+}
+
+std::u32string spoken_misses(const Board& board)
+{
+    if (!word_in_play(board))
+        return board.misses_text;
+    const auto misses = std::count(board.pieces.begin(), board.pieces.end(), true);
+    return board.misses_text + U". " + spoken_tries(GameState::most_misses - static_cast<int>(misses));
+}
+
+std::u32string spoken_turn(const Board& board)
+{
+    return board.turn_text.empty() ? std::u32string{} : std::u32string{spoken_text::turn} + board.turn_text;
 }
 
 std::u32string_view spoken_title(std::u32string_view title)

@@ -34,6 +34,8 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner)
 
     for (const DesignControl& text : layout::texts)
         make_control<QLabel>(this, text)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The design's mixed capitals are spelt out by a speech synthesizer.
+    findChild<QLabel*>(QStringLiteral("title"))->setAccessibleName(to_qstring(spoken_text::program_title));
     ok->setFocus();
 }
 

@@ -21,9 +21,10 @@ constexpr ClassRole roles[] = {
     {"SlotRow", QAccessible::StaticText},
 };
 
-// The add-words frame only groups its controls: as a filler, a screen reader
-// does not name it each time the focus enters it.
-constexpr ClassRole frames_by_name[] = {{"addFrame", QAccessible::Client}};
+// The add-words frame and the wrong letters' frame only group their controls: as
+// fillers, a screen reader does not name them each time the focus enters them
+// (the list names itself).
+constexpr ClassRole frames_by_name[] = {{"addFrame", QAccessible::Client}, {"wrongLettersFrame", QAccessible::Client}};
 
 QAccessibleInterface* menu_item(QAction* action)
 {

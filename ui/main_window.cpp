@@ -66,10 +66,18 @@ void sync_lines(QListWidget& list, const std::u32string& letters)
     }
 }
 
-QListWidget* make_letter_list(QWidget* container, const DesignControl& control, QStringView accessible_name)
+// The letters are in the list's name too: a screen reader says a list's items
+// only one by one, as the focus reaches them.
+void show_letters(QListWidget& list, QStringView caption, const std::u32string& letters)
+{
+    sync_lines(list, letters);
+    list.setAccessibleName(caption.toString() + QStringLiteral(": ") + to_qstring(spoken_letters(letters)));
+}
+
+QListWidget* make_letter_list(QWidget* container, const DesignControl& control, QStringView caption)
 {
     auto* list = make_control<LetterList>(container, control);
-    list->setAccessibleName(accessible_name.toString());
+    show_letters(*list, caption, {});
     list->setAttribute(Qt::WA_InputMethodEnabled);
     return list;
 }
@@ -191,13 +199,10 @@ void MainWindow::changed(const Board& board, BoardPart part)
         m_slots->show_slots(board);
         break;
     case BoardPart::right_letters:
-        // The letters are read after the list's name, as a description.
-        sync_lines(*m_right_letters, board.right_letters);
-        m_right_letters->setAccessibleDescription(to_qstring(spoken_letters(board.right_letters)));
+        show_letters(*m_right_letters, ui_text::right_letters, board.right_letters);
         break;
     case BoardPart::wrong_letters:
-        sync_lines(*m_wrong_letters, board.wrong_letters);
-        m_wrong_letters->setAccessibleDescription(to_qstring(spoken_letters(board.wrong_letters)));
+        show_letters(*m_wrong_letters, ui_text::wrong_letters, board.wrong_letters);
         break;
     case BoardPart::pieces:
         for (std::size_t i = 0; i < m_pieces.size(); ++i)

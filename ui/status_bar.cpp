@@ -6,7 +6,10 @@
 #include <QLabel>
 #include <QWindow>
 
+#include <tuple>
+
 #include "engine/board.h"
+#include "engine/spoken_word.h"
 #include "ui/accessible_roles.h"
 #include "ui/design.h"
 #include "ui/lock_keys.h"
@@ -34,7 +37,7 @@ void show_panel(QLabel& label, const QString& text, const QString& spoken, bool 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
 {
     install_accessible_roles();
-    setAccessibleName(ui_text::status_bar.toString());
+    // No name: a screen reader says "barra de estado" for the role, and a name besides would say it twice.
     for (int n = 1; n <= panel_count; ++n) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("panel%1").arg(n));
@@ -72,12 +75,13 @@ QLabel& StatusBar::panel(int n) const
 
 void StatusBar::show_game_panels(const Board& board)
 {
-    const std::pair<int, const std::u32string&> texts[] = {
-        {hits_panel, board.hits_text}, {failures_panel, board.misses_text}, {turn_panel, board.turn_text}};
-    for (const auto& [n, game_text] : texts) {
-        const QString text = to_qstring(game_text);
-        show_panel(panel(n), text, text.isEmpty() ? ui_text::no_turn.toString() : text);
-    }
+    // A screen reader hears the tries left beside the misses, and the turn as one.
+    const std::tuple<int, const std::u32string&, std::u32string> texts[] = {
+        {hits_panel, board.hits_text, board.hits_text},
+        {failures_panel, board.misses_text, spoken_misses(board)},
+        {turn_panel, board.turn_text, spoken_turn(board)}};
+    for (const auto& [n, shown, spoken] : texts)
+        show_panel(panel(n), to_qstring(shown), spoken.empty() ? ui_text::no_turn.toString() : to_qstring(spoken));
 }
 
 void StatusBar::refresh_indicators()

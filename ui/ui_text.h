@@ -35,7 +35,6 @@ inline constexpr QStringView lock_on = u"activado";
 inline constexpr QStringView lock_off = u"desactivado";
 inline constexpr QStringView hits_tip = u"Número de aciertos";
 inline constexpr QStringView failures_tip = u"Número de fallos";
-inline constexpr QStringView status_bar = u"Barra de estado";
 inline constexpr QStringView time = u"Hora";
 inline constexpr QStringView date = u"Fecha";
 inline constexpr QStringView no_turn = u"Sin turno";

@@ -26,14 +26,15 @@ if [ ! -d "$work/src/qtbase" ]; then
   tar -xf "$tarball" -C "$work/src/qtbase" --strip-components=1
 fi
 
-# The tablet header is not in Debian's source, and the game has no use for it.
+# The tablet header is not in Debian's source, and the game has no use for it;
+# without OpenGL, its dynamic loading must go too or the Windows plugin fails.
 cmake -S "$work/src/qtbase" -B "$work/build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$here/mingw64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
   -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF \
-  -DFEATURE_printsupport=OFF -DFEATURE_tabletevent=OFF -DFEATURE_concurrent=OFF \
+  -DFEATURE_printsupport=OFF -DFEATURE_tabletevent=OFF -DFEATURE_concurrent=OFF -DFEATURE_dynamicgl=OFF \
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_freetype=OFF \
   -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_libpng=OFF -DFEATURE_jpeg=OFF \
   -DFEATURE_system_jpeg=OFF >&2

@@ -190,7 +190,7 @@ TEST(SpokenWord, GivesTheLengthAndTheSlotsThatFit)
     EXPECT_EQ(spoken_word(slots, 2), U"Palabra de 6 letras: C, guion, y 4 más.");
     EXPECT_EQ(spoken_word(WordSlots{U"a"}, 21), U"Palabra de 1 letra: guion.");
     EXPECT_EQ(spoken_word(WordSlots{}, 21), U"Palabra de 0 letras.");
-    EXPECT_EQ(spoken_letters(U"xz") + spoken_letters(U""), U"x, z.");
+    EXPECT_EQ(spoken_letters(U"xz") + spoken_letters(U""), U"x, z.ninguna.");
     for (const auto& [title, said] : {std::pair{U"PeRdEdOr", U"Perdedor"}, std::pair{U"CuErDaLoKKK", U"Cuerdalokkk"},
                                       std::pair{U"¡¡¡GaNaDoR!!!", U"¡¡¡Ganador!!!"}, std::pair{U"Record", U"Record"}})
         EXPECT_EQ(spoken_title(title), said);

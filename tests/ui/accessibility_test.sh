@@ -75,6 +75,11 @@ step '*' "$main" Escape Escape
 step 'notificación Palabra nueva de 3 letras.' "$main" F2
 step 'notificación Fallo: x. Quedan 8 intentos.' "$main" x
 step 'notificación Acierto: f.' "$main" f
+# The lists say their letters, the status bar the turn and the tries left, once.
+step 'Letras incorrectas: x.|Lista con 1 elemento.' "$main" Tab
+step 'Letras correctas: f.|Lista con 1 elemento.' "$main" shift+Tab
+step '*|barra de estado.|MAYÚS desactivado.|NUM desactivado.|Hora *|Fecha *|Aciertos: 1.|Fallos: 1. Quedan 8 intentos.|Sin turno.' \
+  "$main" Insert+KP_Enter Insert+KP_Enter
 
 # The accessibility tree: the word, the status bar, the board, and no mnemonic marks in names.
 timeout 30 "$probe" tree CuErDaLoKKK --word 'Palabra de 3 letras: F, guion, guion.' --status-bar 7 \
