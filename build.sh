@@ -57,7 +57,7 @@ windows() { # [test]
   cmake -S "$top" -B "$top/build-windows/host" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DCUERDALOKKK_BENCH=OFF >/dev/null
   cmake --build "$top/build-windows/host" -j "$jobs" --target art_render
-  cmake -S "$top" -B "$top/build-windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  cmake -S "$top" -B "$top/build-windows" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="$top/packaging/windows/mingw64.cmake" -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCUERDALOKKK_HOST_ART_RENDER="$top/build-windows/host/ui/art/tools/art_render" \
@@ -74,7 +74,14 @@ windows() { # [test]
   [ -n "${1:-}" ] || return 0
   export WINEPREFIX="$top/build-windows/wine"
   [ -d "$WINEPREFIX" ] || { packaging/windows/wine_run.sh wineboot --init && wineserver -w; }
-  (cd "$top/build-windows" && ctest --output-on-failure -j "$jobs")
+  # One server for all the tests, with its services started here: a server that
+  # ends between two tests may be caught ending, and services a test started
+  # would hold its output open.
+  wineserver -p && packaging/windows/wine_run.sh wineboot >/dev/null 2>&1
+  local status=0
+  (cd "$top/build-windows" && ctest --output-on-failure -j "$jobs") || status=$?
+  wineserver -k || true
+  return "$status"
 }
 
 case "${1:-}" in

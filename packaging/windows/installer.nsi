@@ -2,7 +2,8 @@
 ; program folder, a Start-menu entry with the icon and an uninstaller that
 ; leaves the player's word and score files where they are.
 ; makensis /DVERSION=1.00 /DSTAGE=DIR /DICON=FILE /DOUTFILE=FILE /DUNINSTALL_LIST=FILE installer.nsi
-Unicode true
+; A 64-bit installer for the 64-bit game.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 

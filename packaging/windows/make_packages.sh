@@ -3,7 +3,7 @@
 # Usage: make_packages.sh STAGE ICON VERSION OUTDIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-stage=$(cd "$1" && pwd) icon=$2 version=$3 out=$(cd "$4" && pwd)
+stage=$(cd "$1" && pwd) icon=$(realpath "$2") version=$3 out=$(cd "$4" && pwd)
 
 rm -rf "$out/zip" && mkdir -p "$out/zip" && cp -r "$stage" "$out/zip/CuErDaLoKKK"
 rm -f "$out/cuerdalokkk-$version-win64.zip"

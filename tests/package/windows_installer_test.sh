@@ -6,10 +6,6 @@
 set -euo pipefail
 setup=$(realpath "$1")
 source "$(dirname "$(realpath "$0")")/../ui/x_session.sh"
-export WINEPREFIX=$work/prefix
-extra_cleanup() { wineserver -k 2>/dev/null || true; }
-$CUERDALOKKK_RUNNER wineboot --init && wineserver -w
-
 $CUERDALOKKK_RUNNER "$setup" /S && wineserver -w
 user=$WINEPREFIX/drive_c/users/$(id -un)
 installed=$user/AppData/Local/Programs/CuErDaLoKKK

@@ -5,7 +5,7 @@
 work=$(mktemp -d)
 extra_cleanup() { :; }
 # shellcheck disable=SC2046
-trap 'kill $(jobs -p) 2>/dev/null || true; extra_cleanup; wait; rm -rf "$work"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; extra_cleanup; end_wine; wait; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # An X server on a display nobody uses; it says which once it is ready.
@@ -18,9 +18,17 @@ export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp"
 unset QT_SCALE_FACTOR
 setxkbmap es
 mkdir "$work/game"
-# Wine's windows take keys only from a window manager's focus.
+# Wine runs in a prefix of its own, with its desktop on this display; its
+# windows take keys only from a window manager's focus, and its first window
+# waits for the fonts to be read.
+window_seconds=10
+end_wine() { :; }
 if [ -n "${CUERDALOKKK_RUNNER:-}" ]; then
   openbox >"$work/openbox.log" 2>&1 &
+  window_seconds=60
+  export WINEPREFIX=$work/prefix
+  end_wine() { wineserver -k 2>/dev/null || true; }
+  $CUERDALOKKK_RUNNER wineboot --init >"$work/wineboot.log" 2>&1 && wineserver -w
 fi
 
 start_game() {
@@ -31,7 +39,7 @@ start_game() {
 }
 
 # The id of the visible window whose title matches, once it is there.
-window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1 || fail "no window \"$1\""; }
+window() { timeout "$window_seconds" xdotool search --sync --onlyvisible --name "$1" | head -n 1 || fail "no window \"$1\""; }
 
 gone() { timeout 5 bash -c "while xdotool search --onlyvisible --name '$1' >/dev/null; do sleep 0.1; done" || fail "window \"$1\" still open"; }
 
@@ -40,7 +48,11 @@ gone() { timeout 5 bash -c "while xdotool search --onlyvisible --name '$1' >/dev
 # and only when it moves.
 key_delay=40
 press() {
-  [ "$(xdotool getwindowfocus)" = "$1" ] || timeout 10 xdotool windowfocus --sync "$1"
+  if [ -n "${CUERDALOKKK_RUNNER:-}" ]; then
+    timeout 10 xdotool windowactivate --sync "$1" # through the window manager, as Wine wants
+  else
+    [ "$(xdotool getwindowfocus)" = "$1" ] || timeout 10 xdotool windowfocus --sync "$1"
+  fi
   xdotool key --delay "$key_delay" "${@:2}" && sleep 0.3
 }
 
