@@ -18,6 +18,9 @@ foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     find_file(found ${runtime} PATHS /usr/x86_64-w64-mingw32/lib NO_DEFAULT_PATH NO_CACHE REQUIRED)
   endif()
   install(FILES ${found} DESTINATION .)
+  # Debian's copies keep their debugging symbols, of no use to a player.
+  install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${runtime}\" COMMAND_ERROR_IS_FATAL ANY)")
   unset(found)
 endforeach()
 
