@@ -1,5 +1,6 @@
 #include "platform/disk_access.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <windows.h>
 

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <fstream>
 #include <thread>
 
 #include "platform/disk_file_system.h"
@@ -45,6 +46,24 @@ TEST(DiskFileSystem, StartUpRemovesOnlyLeftoversNoWriterHolds)
     EXPECT_EQ(DiskFileSystem{}.read(scores, bytes), FileSystem::Read::missing);
     std::filesystem::create_directory(scores); // there, but no file to read
     EXPECT_EQ(DiskFileSystem{}.read(scores, bytes), FileSystem::Read::failed);
+}
+
+// A file this user may not write is left as it is, and the write fails; made
+// read-only, it is one on Windows (its attribute) and, but for root, on Linux.
+TEST(DiskFileSystem, ReadOnlyFileIsLeftAsItIs)
+{
+    TemporaryDirectory dir;
+    dir.write("palabras.txt", "Feo\r\n");
+    const auto words = dir.path() / "palabras.txt";
+    std::filesystem::permissions(words, std::filesystem::perms::all, std::filesystem::perm_options::remove);
+    std::filesystem::permissions(words, std::filesystem::perms::owner_read, std::filesystem::perm_options::add);
+#ifdef _WIN32
+    const bool may_write = false; // the attribute refuses every writer, even where Wine runs as root
+#else
+    const bool may_write = std::ofstream(words, std::ios::app).is_open();
+#endif
+    EXPECT_EQ(DiskFileSystem{}.replace(words, "Sol\r\n"), may_write);
+    EXPECT_EQ(dir.read("palabras.txt"), may_write ? "Sol\r\n" : "Feo\r\n");
 }
 
 // While one copy holds the lock of the game's folder, no other gets it.
