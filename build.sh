@@ -73,7 +73,7 @@ windows() { # [test]
   ls "$top/build-windows"/cuerdalokkk-"$version"-*
   [ -n "${1:-}" ] || return 0
   export WINEPREFIX="$top/build-windows/wine"
-  [ -d "$WINEPREFIX" ] || { packaging/windows/wine_run.sh wineboot --init && wineserver -w; }
+  [ -d "$WINEPREFIX" ] || { packaging/windows/wine_run.sh wineboot --init >/dev/null 2>&1 && wineserver -w; }
   # One server for all the tests, with its services started here: a server that
   # ends between two tests may be caught ending, and services a test started
   # would hold its output open.
