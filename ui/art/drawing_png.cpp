@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <map>
+
 namespace art {
 
 // Without Qt SVG the pictures were drawn beforehand, as ":/art/NAME@SCALE.png"
@@ -11,19 +13,18 @@ namespace art {
 QImage render_picture(PictureName name, QSize pixels)
 {
     const QString stem = QFileInfo(resource_path(name)).completeBaseName() + QLatin1Char('@');
-    QString chosen;
-    qreal chosen_scale = 0;
-    for (const QString& file : QDir(QStringLiteral(":/art")).entryList({stem + QLatin1String("*.png")})) {
-        const qreal scale = file.mid(stem.size()).chopped(4).toDouble();
-        const bool large_enough = device_size(name, scale).width() >= pixels.width();
-        const bool chosen_large_enough = device_size(name, chosen_scale).width() >= pixels.width();
-        if (chosen.isEmpty() || (large_enough && (!chosen_large_enough || scale < chosen_scale)) ||
-            (!large_enough && !chosen_large_enough && scale > chosen_scale)) {
-            chosen = file;
-            chosen_scale = scale;
+    std::map<qreal, QString> drawn;
+    for (const QString& file : QDir(QStringLiteral(":/art")).entryList({stem + QLatin1String("*.png")}))
+        drawn.emplace(file.mid(stem.size()).chopped(4).toDouble(), file);
+    auto chosen = std::prev(drawn.end());
+    for (auto it = drawn.begin(); it != drawn.end(); ++it) {
+        if (device_size(name, it->first).width() >= pixels.width()) {
+            chosen = it;
+            break;
         }
     }
-    QImage image = QImage(QStringLiteral(":/art/") + chosen).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage image =
+        QImage(QStringLiteral(":/art/") + chosen->second).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     return image.size() == pixels ? image : image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
