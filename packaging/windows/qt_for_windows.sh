@@ -10,14 +10,14 @@ prefix=$cache/qt-$version-mingw64
 [ -f "$prefix/.complete" ] && { echo "$prefix"; exit 0; }
 
 work=$cache/qt-$version-work
-mkdir -p "$work/apt/lists/partial" "$work/src"
-# Debian's source of qtbase, fetched through a sources list of our own so the
-# system's own lists stay untouched.
+mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/src"
+# Debian's source of qtbase, fetched through a sources list and apt folders of
+# our own: the system's own lists stay untouched, and no root is needed.
 cat >"$work/apt/sources.list" <<LIST
 deb-src http://deb.debian.org/debian bookworm main
 LIST
 apt_own=(-o "Dir::Etc::sourcelist=$work/apt/sources.list" -o Dir::Etc::sourceparts=- \
-  -o "Dir::State::Lists=$work/apt/lists" -o APT::Get::List-Cleanup=0)
+  -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt/cache" -o APT::Get::List-Cleanup=0)
 if [ ! -d "$work/src/qtbase" ]; then
   apt-get "${apt_own[@]}" update >&2
   (cd "$work/src" && apt-get "${apt_own[@]}" source --download-only qt6-base >&2)
