@@ -101,7 +101,7 @@ case "${1:-}" in
     windows "${2:-}"
     ;;
   test)
-    # Windows is tested too where Qt for it was built (about 45 minutes, once).
+    # Windows is tested too where Qt for it was built (about 25 minutes, once).
     if windows_qt_built; then
       windows test
     else
