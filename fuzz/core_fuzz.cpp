@@ -104,8 +104,9 @@ void check_add_words(std::string_view bytes)
         g.dialog.text_changed(decode_cp1252(bytes.substr(1, end - 1)), 0);
         g.dialog.key_pressed(U'\r');
         bytes.remove_prefix(end);
-        std::vector<std::u32string> lines = lines_of(before, format);
-        const std::vector<std::u32string> grown = lines_of(file, format);
+        // Lines are counted after a byte-order mark, as the game reads them.
+        std::vector<std::u32string> lines = lines_of(text_bytes(before, format), format);
+        const std::vector<std::u32string> grown = lines_of(text_bytes(file, format), format);
         lines.push_back(grown.empty() ? U"" : grown.back());
         check(
             g.dialog.text().size() <= 20 && text_format_of(file) == format &&
