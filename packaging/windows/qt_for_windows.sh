@@ -12,10 +12,12 @@ prefix=$cache/qt-$version-mingw64
 work=$cache/qt-$version-work
 mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/src"
 # Debian's source of qtbase, fetched through a sources list and apt folders of
-# our own: the system's own lists stay untouched, and no root is needed.
-cat >"$work/apt/sources.list" <<LIST
-deb-src http://deb.debian.org/debian bookworm main
-LIST
+# our own: the system's own lists stay untouched, and no root is needed. The
+# source lines are made from the machine's own package lines, so its mirror or
+# proxy serves the source too.
+apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' 'Created-By: Packages' |
+  sort -u | sed 's/^/deb-src /' >"$work/apt/sources.list"
+[ -s "$work/apt/sources.list" ] || { echo "no Debian package source is configured (apt)" >&2; exit 1; }
 apt_own=(-o "Dir::Etc::sourcelist=$work/apt/sources.list" -o Dir::Etc::sourceparts=- \
   -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt/cache" -o APT::Get::List-Cleanup=0)
 if [ ! -d "$work/src/qtbase" ]; then
