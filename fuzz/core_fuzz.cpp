@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "tests/support/memory_game.h"
+#include "text/composition.h"
 #include "text/line_reader.h"
 #include "text/text_format.h"
 #include "text/utf8.h"
@@ -38,7 +39,9 @@ std::vector<std::u32string> lines_of(std::string_view bytes, TextFormat format)
 }
 
 // Any bytes: Windows-1252 writes them back unchanged; taken for UTF-8, they
-// decode to storable characters that write back unchanged. As a word file after
+// decode to storable characters that write back unchanged, and their text, its
+// marks joined to their letters, reads the same once written in the file's form
+// (marks apart or joined). As a word file after
 // eight bytes of r, a draw gives one of its lines whole, or says there is no word.
 void check_word_file(std::string_view bytes)
 {
@@ -48,6 +51,8 @@ void check_word_file(std::string_view bytes)
         const std::u32string text = decode_utf8(bytes);
         check(std::all_of(text.begin(), text.end(), utf8_can_store) && encode_utf8(text) == bytes &&
               std::any_of(text.begin(), text.end(), [](char32_t c) { return c >= 0x80; }));
+        const std::u32string read = decode_text(bytes, format);
+        check(composed(read) == read && decode_text(encode_text(read, format).value(), format) == read);
     }
     lines_of(bytes, format);
     if (bytes.size() < 8)
@@ -88,9 +93,11 @@ void check_record(std::string_view bytes)
           (!place || (g.table[at] == U"x" && whole_number(g.table[at + 1]) == won * 1000)));
 }
 
-// Each text typed or pasted in the add-words dialog, then Enter: the word file
-// keeps its lines and format, and gains at most one line of 1 to 20 characters,
-// ended as the file ends its lines (CR LF, or LF in a file without CR).
+// Each text typed or pasted in the add-words dialog (UTF-8 where valid, so marks
+// can come apart from their letters), then Enter: the word file keeps its lines
+// and format, and gains at most one line, of 1 to 20 characters, which reads as
+// the text composed, ended as the file ends its lines (CR LF, or LF in a file
+// without CR).
 void check_add_words(std::string_view bytes)
 {
     MemoryGame g;
@@ -101,18 +108,19 @@ void check_add_words(std::string_view bytes)
     for (bytes.remove_prefix(split); !bytes.empty();) {
         const std::size_t end = std::min(bytes.find('\xFF', 1), bytes.size());
         const std::string before = file;
-        g.dialog.text_changed(decode_cp1252(bytes.substr(1, end - 1)), 0);
+        const std::string_view typed = bytes.substr(1, end - 1);
+        g.dialog.text_changed(utf8_beyond_ascii(typed) ? decode_utf8(typed) : decode_cp1252(typed), 0);
         g.dialog.key_pressed(U'\r');
         bytes.remove_prefix(end);
         // Lines are counted after a byte-order mark, as the game reads them.
         std::vector<std::u32string> lines = lines_of(text_bytes(before, format), format);
         const std::vector<std::u32string> grown = lines_of(text_bytes(file, format), format);
         lines.push_back(grown.empty() ? U"" : grown.back());
-        check(
-            g.dialog.text().size() <= 20 && text_format_of(file) == format &&
-            (file == before || (file.starts_with(before) && grown == lines && !lines.back().empty() &&
-                                lines.back().size() <= 20 && lines.back().find_first_of(U"\r\n") == lines.back().npos &&
-                                file.ends_with(format.line_break == '\r' ? "\r\n" : "\n"))));
+        check(g.dialog.text().size() <= 20 && text_format_of(file) == format &&
+              (file == before ||
+               (file.starts_with(before) && grown == lines && lines.back() == composed(g.dialog.text()) &&
+                lines.back().size() <= 20 && lines.back().find_first_of(U"\r\n") == lines.back().npos &&
+                file.ends_with(format.line_break == '\r' ? "\r\n" : "\n"))));
     }
 }
 

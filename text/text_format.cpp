@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "text/composition.h"
 #include "text/cp1252.h"
 #include "text/utf8.h"
 
@@ -15,6 +16,7 @@ TextFormat text_format_of(std::string_view bytes)
     if (utf8_beyond_ascii(bytes)) {
         format.encoding = TextFormat::Encoding::utf8;
         format.byte_order_mark = bytes.starts_with(utf8_byte_order_mark);
+        format.decomposed = utf8_marks_apart(bytes);
     }
     // A file with no line break at all, like an empty one, keeps the program's own line end.
     if (bytes.find('\r') == std::string_view::npos && bytes.find('\n') != std::string_view::npos)
@@ -29,7 +31,7 @@ std::string_view text_bytes(std::string_view bytes, TextFormat format)
 
 std::u32string decode_text(std::string_view bytes, TextFormat format)
 {
-    return format.encoding == TextFormat::Encoding::utf8 ? decode_utf8(bytes) : decode_cp1252(bytes);
+    return format.encoding == TextFormat::Encoding::utf8 ? composed(decode_utf8(bytes)) : decode_cp1252(bytes);
 }
 
 bool can_store(char32_t c, TextFormat format)
@@ -43,5 +45,5 @@ std::optional<std::string> encode_text(std::u32string_view text, TextFormat form
         return encode_cp1252(text);
     if (!std::all_of(text.begin(), text.end(), utf8_can_store))
         return std::nullopt;
-    return encode_utf8(text);
+    return encode_utf8(format.decomposed ? decomposed(text) : text);
 }

@@ -8,6 +8,8 @@
 // system is read as UTF-8 when it is valid UTF-8 beyond ASCII, and ends its
 // lines at LF when it holds LFs but no CR. A valid UTF-8 file may start with a
 // byte-order mark (Windows Notepad writes one), which is no part of its text.
+// Letters with a mark read composed; a UTF-8 file whose first such letter is
+// decomposed has its new text written decomposed too.
 struct TextFormat {
     enum class Encoding { windows_1252, utf8 };
 
@@ -16,6 +18,7 @@ struct TextFormat {
     // line end and a lone LF to the text, or LF.
     char line_break = '\r';
     bool byte_order_mark = false;
+    bool decomposed = false;
 
     bool operator==(const TextFormat&) const = default;
 };

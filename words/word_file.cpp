@@ -5,6 +5,7 @@
 #include "platform/current_directory.h"
 #include "platform/file_system.h"
 #include "platform/random_source.h"
+#include "text/composition.h"
 #include "text/line_reader.h"
 #include "text/storable_line.h"
 #include "text/text_format.h"
@@ -84,8 +85,10 @@ DrawnWord WordFile::draw()
     return drawn;
 }
 
-WordFile::Append WordFile::append(std::u32string_view word)
+WordFile::Append WordFile::append(std::u32string_view typed)
 {
+    // As it will read: a mark typed apart from its letter is no character of its own.
+    const std::u32string word = composed(std::u32string{typed});
     // Another copy adding a word between this read and this write would lose it.
     const auto lock = m_files.lock(path());
     std::string bytes;

@@ -31,11 +31,11 @@ public:
     // One line of the file, each equally likely; a missing or unreadable file draws
     // like an empty one.
     DrawnWord draw();
-    // Adds word as a new last line in the file's own format, ending an unterminated
-    // last line first. Refused when the word holds a line break or a character the
-    // file cannot store, or would change how the file reads; failed when the file
-    // could not be read or written.
-    Append append(std::u32string_view word);
+    // Adds the word typed, composed, as a new last line in the file's own format,
+    // ending an unterminated last line first. Refused when the word holds a line
+    // break or a character the file cannot store, or would change how the file
+    // reads; failed when the file could not be read or written.
+    Append append(std::u32string_view typed);
 
 private:
     FileSystem& m_files;

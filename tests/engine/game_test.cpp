@@ -40,6 +40,11 @@ INSTANTIATE_TEST_SUITE_P(
                  U"[ a      lla] la c 1|Aciertos: 2|Fallos: 1|||0"},
         Scenario{"AccentsEnyeAndCedillaAreLettersOfTheirOwn", U"ÑaÓç", U"<F2>noÇ",
                  U"[   ç] ç no 2|Aciertos: 1|Fallos: 2|||0"},
+        // The UTF-8 bytes of "Cañón" with its marks apart, as Windows-1252 spells them.
+        Scenario{"MarksApartFromTheirLettersAreNoSlots", U"CanÌƒoÌ\u0081n", U"<F2>cañón",
+                 U"[     ]   0|Aciertos: 0|Fallos: 0||1000 puntos.|1000 [¡¡¡GaNaDoR!!!] Has ganado",
+                 U"Palabra nueva de 5 letras. | Acierto: c. | Acierto: a. | Acierto: ñ. | Acierto: ó. | Acierto: n. "
+                 U"1000 puntos. Palabra nueva de 5 letras. | "},
         Scenario{"LetterTriedBeforeChangesNothing", U"Feo", U"<F2>fFxXx", U"[F  ] f x 1|Aciertos: 1|Fallos: 1|||0"},
         // Mended: characters nobody can type stand revealed, so the word can be won.
         Scenario{"NonLettersStandRevealedAndChangeNothing", U"Ola 2ü", U"<F2>5 ü\r\b\x1b\x06\x1a",

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "text/composition.h"
 #include "text/cp1252.h"
 #include "text/lower_case.h"
 #include "text/text_format.h"
@@ -23,6 +24,22 @@ TEST(Codec, EveryByteReadsAndWritesBackAndOnlyWhatTheFileCanHoldIsWritten)
     EXPECT_EQ(encode_text(std::u32string{U'a', char32_t{0xD800}}, utf8), std::nullopt);
     // The lost word as a speech synthesizer gets it: its capitals are no letter salad.
     EXPECT_EQ(lower_case(U"@AZ[ ÀÞ×ß Ñ"), U"@az[ àþ×ß ñ");
+}
+
+// Every letter with a mark of the game's own files, split and joined again; a
+// mark with no letter of its own stays.
+TEST(Composition, JoinsAndSplitsEveryMarkedLetterOfWindows1252)
+{
+    std::string bytes;
+    for (int b = 0x20; b < 256; ++b)
+        bytes.push_back(static_cast<char>(b));
+    const std::u32string text = decode_cp1252(bytes);
+    const std::u32string apart = decomposed(text);
+    EXPECT_EQ(apart.size(), text.size() + 58);
+    EXPECT_EQ(composed(text), text);
+    EXPECT_EQ(composed(apart), text);
+    EXPECT_EQ(decomposed(U"ÑçŸšy"), U"N\u0303c\u0327Y\u0308s\u030Cy");
+    EXPECT_EQ(composed(U"\u0301a\u0303\u0301b\u0301"), U"\u0301ã\u0301b\u0301");
 }
 
 } // namespace

@@ -50,6 +50,12 @@ const struct Row {
     // Notepad's byte-order mark is no part of the first word, and stays the only one.
     {"\xEF\xBB\xBF\xC3\x91u\r\nGato\r\n", 0.5, U"Ñu", 2, true, U"ñu", "\xEF\xBB\xBF\xC3\x91u\r\nGato\r\n\xC3\xB1u\r\n"},
     {"\xEF\xBB\xBF", 0.5, U"", 0, false, U"Sol", "\xEF\xBB\xBFSol\r\n"},
+    // Marks written apart from their letters read joined, as keys type them, and a
+    // word added keeps them apart; a mark typed apart joins its letter.
+    {"Can\xCC\x83o\xCC\x81n\n\xC3\xB1u\n", 0.6, U"Cañón", 2, true, U"Ñu",
+     "Can\xCC\x83o\xCC\x81n\n\xC3\xB1u\nN\xCC\x83u\n"},
+    {"\xC3\xB1u\nCan\xCC\x83o\xCC\x81n\n", 0.6, U"ñu", 2, true, U"Ñu", "\xC3\xB1u\nCan\xCC\x83o\xCC\x81n\n\xC3\x91u\n"},
+    {"Sol\r\n", 0.5, U"Sol", 1, true, U"N\u0303u\u0301", "Sol\r\n\xD1\xFA\r\n"},
     {"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", 0.5, U"\U00010000\U0010FFFF", 1, true},
     {"\xC0\xAF|\xE0\x80\xAF|\xED\xA0\x80|\xF4\x90\x80\x80|\xC3\xB1\xE2\x82", 0.5,
      U"À¯|à\u20AC¯|í\u00A0\u20AC|ô\u0090\u20AC\u20AC|Ã±â\u201A", 1, true},
