@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/posix/kept_attributes.h"
 #include "platform/posix/still_named.h"
 
 namespace {
@@ -18,9 +18,9 @@ std::string descriptor_link(int descriptor)
 
 // A file without a name in directory, or -1. Without /proc it could never get a
 // name, so it is refused as by a kernel or file system that lacks O_TMPFILE.
-Descriptor open_unnamed(const std::filesystem::path& directory, mode_t mode)
+Descriptor open_unnamed(const std::filesystem::path& directory)
 {
-    Descriptor file(::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+    Descriptor file(::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
     if (file.is_open() && ::access(descriptor_link(file.get()).c_str(), F_OK) != 0)
         file.reset();
     return file;
@@ -57,18 +57,6 @@ std::FILE* open_stream(const Descriptor& file)
     return stream;
 }
 
-// A new file gets the bits any program's new file gets: all read and write
-// bits less the process's umask, which can only be read by setting it.
-mode_t permission_bits(const std::filesystem::path& path)
-{
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0)
-        return info.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 } // namespace
 
 bool PosixFileSteps::writable(const std::filesystem::path& path)
@@ -79,18 +67,17 @@ bool PosixFileSteps::writable(const std::filesystem::path& path)
 
 bool PosixFileSteps::open(TemporaryFile& file, const std::filesystem::path& path)
 {
-    const mode_t mode = permission_bits(path);
     // Any refusal of the unnamed way falls back to the named one: EISDIR from an
     // old kernel, EOPNOTSUPP from a file system without it, and real failures,
     // which the named way meets again.
     if (m_naming == Naming::late)
-        file.descriptor = open_unnamed(directory_of(path), mode);
+        file.descriptor = open_unnamed(directory_of(path));
     if (!file.descriptor.is_open())
         file.descriptor = open_named(file.name, path);
     if (!file.descriptor.is_open())
         return false;
-    // The unnamed way's mode was cut by the umask, mkostemp's is 0600.
-    if (lock(file) && ::fchmod(file.descriptor.get(), mode) == 0)
+    // Both ways make a file only its owner may read until it is locked.
+    if (lock(file) && keep_attributes(file.descriptor.get(), path))
         file.stream = open_stream(file.descriptor);
     if (file.stream != nullptr)
         return true;

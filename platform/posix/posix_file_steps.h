@@ -3,7 +3,8 @@
 
 // The steps on the real disk, through the C library and POSIX calls. The writer
 // holds a flock on the temporary file from before it is named until it is
-// renamed; the new file keeps the old one's permission bits.
+// renamed; the new file keeps the old one's permission bits and, as far as the
+// system allows, its owner and group.
 class PosixFileSteps : public StreamSteps {
 public:
     // late: no name until link where the system allows it (O_TMPFILE), else named at
