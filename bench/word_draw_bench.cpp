@@ -11,6 +11,7 @@
 #include "platform/current_directory.h"
 #include "platform/disk_file_system.h"
 #include "platform/random_source.h"
+#include "text/composition.h"
 #include "text/utf8.h"
 #include "words/word_file.h"
 
@@ -32,6 +33,12 @@ std::string linux_list(std::int64_t lines)
     for (const auto& word : spanish_like_words(static_cast<std::size_t>(lines)))
         bytes += encode_utf8(word) + "\n";
     return bytes;
+}
+
+// The same with every mark apart from its letter, as some systems write it.
+std::string marks_apart_list(std::int64_t lines)
+{
+    return encode_utf8(decomposed(decode_utf8(linux_list(lines))));
 }
 
 using WordList = std::string (*)(std::int64_t);
@@ -92,6 +99,7 @@ BENCHMARK_CAPTURE(draw_word, windows_1252_cr_lf, numbered_words)
 // The size of the Spanish list Debian ships.
 BENCHMARK_CAPTURE(read_word_file, utf8_lf, linux_list)->Arg(86016)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(draw_word, utf8_lf, linux_list)->Arg(86016)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(draw_word, utf8_marks_apart, marks_apart_list)->Arg(86016)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -40,6 +40,12 @@ TEST(Composition, JoinsAndSplitsEveryMarkedLetterOfWindows1252)
     EXPECT_EQ(composed(apart), text);
     EXPECT_EQ(decomposed(U"ÑçŸšy"), U"N\u0303c\u0327Y\u0308s\u030Cy");
     EXPECT_EQ(composed(U"\u0301a\u0303\u0301b\u0301"), U"\u0301ã\u0301b\u0301");
+    // A file's first letter with a mark says how it writes them, wherever it stands.
+    for (std::size_t n = 0; n < 140; ++n) {
+        const std::string before(n, 'x');
+        EXPECT_TRUE(text_format_of(before + "n\xCC\x83 \xC3\xB1").decomposed) << n;
+        EXPECT_FALSE(text_format_of(before + "\xC5\xA0 n\xCC\x83").decomposed) << n;
+    }
 }
 
 } // namespace
