@@ -49,8 +49,8 @@ for row in "data|$work/home/.local/share/cuerdalokkk" "$work/my data|$work/my da
   window '^CuErDaLoKKK V1\.0$' >/dev/null
   # Docks and switchers match the window to its entry, and so to its icon, by class.
   xdotool search --class "^$(sed -n 's/^StartupWMClass=//p' "$entry")\$" >/dev/null || fail "no window of the entry's StartupWMClass"
-  timeout 5 sh -c 'until [ -s "$1/palabras.txt" ] && [ -s "$1/puntuaciones.txt" ]; do sleep 0.1; done' - "$files" ||
-    fail "the game's files are not in $files: $(ls -A "$files" 2>&1)"
+  made() { [ -s "$files/palabras.txt" ] && [ -s "$files/puntuaciones.txt" ] || { ls -A "$files"; false; }; }
+  wait_until "the game's files in $files" made
   [ "$(stat -c %a "$files")" = 700 ] || fail "$files is open to others"
   kill "$game_pid" && wait "$game_pid" 2>/dev/null || true
 done

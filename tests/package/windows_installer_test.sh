@@ -24,8 +24,10 @@ quit_game
 # A player who started it from the program folder keeps those files too.
 printf 'Sol\r\n' >"$installed/palabras.txt"
 $CUERDALOKKK_RUNNER "$installed/Desinstalar.exe" /S && wineserver -w
-sleep 2 && wineserver -w # the uninstaller runs again from a copy of itself
-[ ! -e "$installed/CuErDaLoKKK.exe" ] && [ ! -e "$entry" ] || fail "the uninstaller left the program"
+# The uninstaller runs again from a copy of itself, which may start after the first has ended.
+removed() { [ ! -e "$installed/CuErDaLoKKK.exe" ] && [ ! -e "$entry" ]; }
+wait_until "the uninstaller to remove the program and its Start-menu entry" removed
+wineserver -w
 [ -f "$user/AppData/Roaming/CuErDaLoKKK/palabras.txt" ] && [ -f "$installed/palabras.txt" ] ||
   fail "the uninstaller removed the player's files"
 echo "PASS"

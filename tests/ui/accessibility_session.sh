@@ -11,7 +11,7 @@ work=$1
 # The bus daemon leaves for the background once it listens.
 dbus-daemon --session --fork --address="$DBUS_SESSION_BUS_ADDRESS"
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
-gdbus wait --session --timeout 10 org.a11y.Bus
+gdbus wait --session --timeout 90 org.a11y.Bus # a loaded machine may take long
 # What a desktop sets when the player turns the screen reader on.
 for flag in IsEnabled ScreenReaderEnabled; do
   gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \

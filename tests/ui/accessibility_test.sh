@@ -16,10 +16,8 @@ extra_cleanup() {
   kill -KILL "$session_pid" 2>/dev/null || true
   [ -z "$logs" ] || cp "$work/orca.log" "$work/focus.log" "$logs/" 2>/dev/null || true
 }
-wait_for() { # file, line pattern
-  for _ in $(seq 100); do grep -qs "$2" "$1" && return 0; sleep 0.2; done
-  fail "no line \"$2\" in $1: $(cat "$work/session.log" "$work/orca.out" "$work/focus.log" 2>/dev/null)"
-}
+logged() { grep -qs "$2" "$1" || { cat "$work/session.log" "$work/orca.out" "$work/focus.log" 2>/dev/null; false; }; }
+wait_for() { wait_until "a line \"$2\" in $1" logged "$1" "$2"; } # file, line pattern
 
 # Nothing of the user's own desktop is read or written.
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
@@ -46,24 +44,39 @@ wait_for "$work/orca.log" "SPEECH OUTPUT: 'Lector de pantalla activado.'"
 "$probe" focus CuErDaLoKKK >"$work/focus.log" 2>&1 &
 wait_for "$work/focus.log" '^listening$'
 
-# Keys pressed in a window, then what Orca says until it has written nothing
-# for a second (at most 10 s): its utterances, joined by "|", must match the pattern.
+# Orca has handled every event it was sent: each one queued was taken and
+# processed (or dropped in a flood), so all it says about them is in its log.
+orca_idle() {
+  awk '/EVENT MANAGER: Queueing /{q++} /EVENT MANAGER: Dequeued /{q--}
+    match($0, /EVENT MANAGER: [0-9]+ events pruned/){split(substr($0, RSTART + 15), n, " "); q -= n[1]}
+    /vvvvv PROCESS OBJECT EVENT/{busy = 1} /\^\^\^\^\^ PROCESS OBJECT EVENT/{busy = 0}
+    END{exit !(q == 0 && !busy)}' "$work/orca.log"
+}
+
+# Orca's utterances since line FROM of its log, joined by "|", match the
+# pattern, and Orca has nothing more to say about what it was sent.
+said() { # pattern, from
+  heard=$("$probe" speech "$work/orca.log" "$2" | paste -sd '|')
+  echo "Orca said \"$heard\""
+  # shellcheck disable=SC2053
+  [[ $heard == $1 ]] && orca_idle
+}
+wait_for_saying() { wait_until "Orca to say \"$1\"" said "$@"; } # pattern, from; leaves it in `heard`
+
+# Keys pressed in a window, then what Orca says about them.
 step() { # pattern, window, key...
-  local from heard size=-1
+  local from
   from=$(wc -l <"$work/orca.log")
   press "${@:2}"
-  for _ in $(seq 10); do [ "$size" = "$(stat -c %s "$work/orca.log")" ] && break; size=$(stat -c %s "$work/orca.log"); sleep 1; done
-  heard=$("$probe" speech "$work/orca.log" "$from" | paste -sd '|')
+  wait_for_saying "$1" "$from"
   echo "${*:3}: $heard"
-  # shellcheck disable=SC2053
-  [[ $heard == $1 ]] || fail "Orca said \"$heard\", not \"$1\""
 }
 
 # A game on the one word of palabras.txt
 printf 'Feo\r\n' >"$work/game/palabras.txt"
 start_game
 hint='notificación Pulsa F2 para jugar solo, o de F3 a F6 para jugar con otros.'
-wait_for "$work/orca.log" "SPEECH OUTPUT: '$hint'" # on the window's first focus
+wait_for_saying "*|$hint" 0 # on the window's first focus
 step "$hint" "$main" a
 # One key a step: a busy Orca skips what a later key has already replaced.
 step '*Introducir palabras nuevas.' "$main" F10
@@ -71,7 +84,7 @@ step 'Nuevo juego, submenú.' "$main" Down
 step '1 Jugador F2.' "$main" Right
 step '*Ver puntuaciones máximas...' "$main" Escape Down
 step 'Salir Control+Q.' "$main" Down
-step '*' "$main" Escape Escape
+step "*|$hint" "$main" Escape Escape
 step 'notificación Palabra nueva de 3 letras.' "$main" F2
 step 'notificación Fallo: x. Quedan 8 intentos.' "$main" x
 step 'notificación Acierto: f.' "$main" f
@@ -82,8 +95,9 @@ step '*|barra de estado.|MAYÚS desactivado.|NUM desactivado.|Hora *|Fecha *|Aci
   "$main" Insert+KP_Enter Insert+KP_Enter
 
 # The accessibility tree: the word, the status bar, the board, and no mnemonic marks in names.
-timeout 30 "$probe" tree CuErDaLoKKK --word 'Palabra de 3 letras: F, guion, guion.' --status-bar 7 \
-  'Hora [0-9]{2}:[0-9]{2}' 'Fecha [0-9]{2}/[0-9]{2}/[0-9]{4}' --board Tablero --not-named '&L' || fail "in the tree"
+wait_until "the accessibility tree to pass its checks" timeout "$patience" "$probe" tree CuErDaLoKKK \
+  --word 'Palabra de 3 letras: F, guion, guion.' --status-bar 7 'Hora [0-9]{2}:[0-9]{2}' \
+  'Fecha [0-9]{2}/[0-9]{2}/[0-9]{4}' --board Tablero --not-named '&L'
 
 step 'notificación f ya está probada.' "$main" f
 key_delay=50 step 'notificación Fallo: z. Quedan 7 intentos.*Acierto: e.' "$main" z e
@@ -93,7 +107,7 @@ step 'notificación Acierto: o. 1000 puntos. Palabra nueva de 3 letras.' "$(wind
 # Tab reaches the word
 step '*Palabra de 3 letras: guion, guion, guion. etiqueta.' "$main" Tab Tab
 # A second word won makes 2000 points, a record once the third is lost.
-step '*' "$main" f e o
+step '*|alerta ¡¡¡Ganador!!!|Has ganado.|Aceptar botón de pulsación.' "$main" f e o
 step 'notificación Acierto: o. 2000 puntos. Palabra nueva de 3 letras.' "$(window GaNaDoR)" Return
 step '*alerta Perdedor.|Has perdido... La palabra era: feo.|Aceptar botón de pulsación.' "$main" a b c d g h i j k
 step 'Fallo: k. Has perdido. Nuevo récord: 2000 puntos, primer puesto. diálogo.|Introduce tu nombre texto.' "$(window PeRdEdOr)" Return
