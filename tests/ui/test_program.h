@@ -7,6 +7,10 @@
 #include "tests/support/scripted_random.h"
 #include "ui/program.h"
 
+// How long a window or a change may take on a loaded machine; a passing test
+// never waits it out.
+constexpr int patience_ms = 60'000;
+
 // The whole program over files in memory, with the modal boxes answered by script.
 struct TestProgram {
     MemoryFileSystem files;
@@ -22,6 +26,6 @@ struct TestProgram {
     {
         program.start();
         file("palabras.txt") = word_file_bytes;
-        return QTest::qWaitForWindowActive(&program.main_window());
+        return QTest::qWaitForWindowActive(&program.main_window(), patience_ms);
     }
 };

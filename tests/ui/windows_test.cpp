@@ -56,8 +56,9 @@ class WindowsTest : public QObject {
     QWidget* open(Command command)
     {
         m_main->action(command).trigger();
-        if (!QTest::qWaitFor([this] { return QApplication::activeWindow() && QApplication::activeWindow() != m_main; }))
-            qFatal("command %d opened no window", int(command));
+        if (!QTest::qWaitFor([this] { return QApplication::activeWindow() && QApplication::activeWindow() != m_main; },
+                             patience_ms))
+            qFatal("waited %d s for command %d to open a window", patience_ms / 1000, int(command));
         return QApplication::activeWindow();
     }
 
@@ -91,7 +92,8 @@ private Q_SLOTS:
             board.slots.reveal(*find_letter(c));
         std::fill(board.pieces.begin() + 4, board.pieces.end(), true);
         m_main->show_board(board);
-        QTRY_VERIFY(m_main->findChild<SlotRow*>()->accessibleName().startsWith(u"Palabra de 13")); // said after a pause
+        QTRY_VERIFY_WITH_TIMEOUT(m_main->findChild<SlotRow*>()->accessibleName().startsWith(u"Palabra de 13"),
+                                 patience_ms); // said after a pause
         const StatusBar* status = m_main->findChild<StatusBar*>();
         compare_with_reference(*m_main, QStringLiteral("main-window"), {&status->panel(3), &status->panel(4)});
     }
@@ -137,7 +139,7 @@ private Q_SLOTS:
             word->setCursorPosition(5);
         }
         target->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), target);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), target, patience_ms);
         if (!*typed.commit) {
             const QKeyCombination key = QKeySequence(QString::fromUtf8(typed.keys))[0];
             for (auto action : {QTest::Press, QTest::Release})
@@ -210,8 +212,9 @@ private Q_SLOTS:
         const bool erases = answer.command == Command::high_scores && answer.writes;
         QCOMPARE(m_test->file("palabras.txt"), adds ? "Feo\r\nPing\xfcino\r\n" : "Feo\r\n");
         QCOMPARE(m_test->file("puntuaciones.txt").substr(0, 5), erases ? "Quiro" : "<b>An");
+        // Discarded once closed: the next one is made afresh.
         if (answer.command != Command::high_scores && seen.back() == u"-")
-            QTRY_VERIFY(window.isNull()); // discarded: the next one is made afresh
+            QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), patience_ms);
         if (actions.endsWith(u"close")) { // opened again, it starts as it did
             open(answer.command);
             QCOMPARE(QApplication::focusWidget()->objectName(), first);
@@ -235,7 +238,7 @@ private Q_SLOTS:
         for (const QChar c : QStringLiteral("camióNbdefghjkl"))
             QTest::sendKeyEvent(QTest::Click, right, Qt::Key_unknown, QString(c), Qt::NoModifier);
         QCOMPARE(ninth_piece_shown, QStringLiteral("011"));
-        QVERIFY(QTest::qWaitForWindowActive(&m_test->program.score_window()));
+        QVERIFY(QTest::qWaitForWindowActive(&m_test->program.score_window(), patience_ms));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Aceptar has the focus
         QCOMPARE(m_test->file("puntuaciones.txt"), "<b>Ana</b> &lt;3\r\n5000\r\nN\xfa\xf1"
                                                    "ez\r\n1000\r\nQuiro\r\n1000\r\n");
@@ -287,14 +290,14 @@ private Q_SLOTS:
         QStringList events;
         queue.set_one_player_command([&] { queue.run([&] { events << QStringLiteral("new game"); }); });
         DialogPrompts prompts;
-        QTimer::singleShot(20, [] { QApplication::activeModalWidget()->close(); });
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); }); // in the box's own loop
         queue.run([&] {
             queue.request_one_player_game();
             // The box's own event loop must not start the new game under this handler.
             prompts.message(U"Has ganado", U"¡¡¡GaNaDoR!!!", MessageStyle::information);
             events << QStringLiteral("handler ends");
         });
-        QTRY_COMPARE(events, (QStringList{"handler ends", "new game"}));
+        QTRY_COMPARE_WITH_TIMEOUT(events, (QStringList{"handler ends", "new game"}), patience_ms);
     }
 
     // The main window's close box ends the program, with the other windows open.
@@ -303,7 +306,7 @@ private Q_SLOTS:
         for (Command command : {Command::one_player, Command::add_words, Command::high_scores, Command::about})
             m_main->action(command).trigger();
         QTimer::singleShot(0, m_main, [this] { m_main->close(); });
-        QTimer::singleShot(5000, [] { QCoreApplication::exit(1); }); // not ended: fail, not hang
+        QTimer::singleShot(patience_ms, [] { QCoreApplication::exit(1); }); // not ended: fail, not hang
         QCOMPARE(QApplication::exec(), 0);
     }
 };
