@@ -10,34 +10,39 @@ program=$(realpath "$1") shots=${2:+$(realpath -m "$2")}
 source "$(dirname "$(realpath "$0")")/x_session.sh"
 cd "$work/game"
 
-# The screen where the window is, with whatever box lies over it, once the
-# picture holds still: two looks a moment apart see the same.
-look() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"; }
-still() {
-  local now
-  now=$(look rgb:- | md5sum)
-  [ "$now" = "$seen" ] || { seen=$now && false; }
-}
-shot() { # name, window
-  [ -n "$shots" ] || return 0
-  eval "$(xdotool getwindowgeometry --shell "$2")"
-  seen=
-  wait_until "the window to hold still for its picture $1" still
-  look "$shots/screenshot-$1.png"
-}
-# The file holds the bytes printf's %b makes of the text.
-holds() { printf %b "$2" | cmp -s - "$1"; } # file, text
 # The Caps Lock light, the status bar's first panel, as import gives it with the options.
 caps_light() {
   eval "$(xdotool getwindowgeometry --shell "$main")"
   import -window "$main" -crop "96x20+0+$((HEIGHT - 20))" "$@"
 }
-# The window is drawn once its first panel shows the light's name in more than one colour.
+lit() { [ "$(caps_light rgb:- | md5sum)" != "$off" ]; }
+# The game started, its window drawn (its first panel shows the light's name in
+# more than one colour), and how the light looks while off.
 drawn() { [ "$(caps_light -format %k info:)" -gt 2 ]; }
+start_drawn() {
+  start_game
+  wait_until "the main window to be drawn" drawn
+  off=$(caps_light rgb:- | md5sum)
+}
+# The keys pressed so far are handled and drawn: the game handles the lock's
+# changes in turn with the keys, so the light goes on and off after them.
+caught_up() {
+  xdotool key Caps_Lock && wait_until "the Caps Lock light to go on" lit
+  xdotool key Caps_Lock && wait_until "the Caps Lock light to go off" not lit
+}
+
+# The screen where the window is, with whatever box lies over it.
+shot() { # name, window
+  [ -n "$shots" ] || return 0
+  caught_up
+  eval "$(xdotool getwindowgeometry --shell "$2")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/screenshot-$1.png"
+}
+# The file holds the bytes printf's %b makes of the text.
+holds() { printf %b "$2" | cmp -s - "$1"; } # file, text
 
 # First run: the built-in words and the default scores written
-start_game
-wait_until "the main window to be drawn" drawn
+start_drawn
 shot main "$main"
 built_in() { sha256sum --quiet -c <<<"311bb5ef1fcf31e62b15cbf41c1a4a142f984cec279392a20db39e6e4eb1f34a  palabras.txt"; }
 wait_until "the built-in words in palabras.txt" built_in
@@ -46,13 +51,8 @@ quit_game
 
 # A word won with letters typed directly and through a dead key
 printf 'Cami\xd3n\r\n' >palabras.txt
-start_game
-# The Caps Lock light follows the key
-lit() { [ "$(caps_light rgb:- | md5sum)" != "$off" ]; }
-wait_until "the main window to be drawn" drawn
-off=$(caps_light rgb:- | md5sum)
-press "$main" Caps_Lock && wait_until "the Caps Lock light to go on" lit
-press "$main" Caps_Lock && wait_until "the Caps Lock light to go off" not lit
+start_drawn
+caught_up # the Caps Lock light follows the key
 press "$main" F2 c a Caps_Lock m Caps_Lock i x z # Caps Lock gives "M"
 shot game "$main"
 press "$main" dead_acute o n
@@ -76,7 +76,7 @@ wait_until "Peña's record in puntuaciones.txt" holds puntuaciones.txt 'Pe\xf1a\
 # A word added through Introducir palabras nuevas, in a new start: Wine's keyboard
 # gives every dead key of a process the first character it composed.
 quit_game
-start_game
+start_drawn
 # The menu Juego, once open (a window more on the screen), then its first item.
 windows() { xdotool search --onlyvisible --name '' | wc -l; }
 more_windows() { [ "$(windows)" -gt "$1" ]; }
