@@ -3,7 +3,8 @@
 # laptop or CI machine: ctest RUNS times, then the accessibility test A11Y_RUNS
 # times. Prints each run's result and time, and how many failed.
 #   tests/under_load.sh BUILD_DIR [RUNS [A11Y_RUNS]]     (5 and 20 by default)
-# Each run's output is kept in BUILD_DIR/under-load/.
+# Each run's output is kept in BUILD_DIR/under-load/, with Orca's log of each
+# accessibility run.
 set -euo pipefail
 build=$(realpath "$1") runs=${2:-5} a11y_runs=${3:-20} here=$(dirname "$(realpath "$0")")
 logs=$build/under-load
@@ -30,7 +31,8 @@ for i in $(seq "$runs"); do
   run "ctest-$i" ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 done
 for i in $(seq "$a11y_runs"); do
-  run "accessibility-$i" "$here/ui/accessibility_test.sh" "$build/app/cuerdalokkk"
+  mkdir -p "$logs/accessibility-$i" # Orca's log and the focus changes
+  run "accessibility-$i" "$here/ui/accessibility_test.sh" "$build/app/cuerdalokkk" "$logs/accessibility-$i"
 done
 echo "$((runs + a11y_runs)) runs under load, $failed failed"
 [ "$failed" -eq 0 ]

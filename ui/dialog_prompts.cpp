@@ -15,6 +15,13 @@ QString box_text(std::u32string_view text)
 }
 } // namespace
 
+DialogPrompts::DialogPrompts() : m_input(std::make_unique<QInputDialog>())
+{
+    m_input->setInputMode(QInputDialog::TextInput);
+}
+
+DialogPrompts::~DialogPrompts() = default;
+
 void DialogPrompts::message(std::u32string_view text, std::u32string_view title, MessageStyle style)
 {
     spoken_message(text, title, style, text, title);
@@ -41,13 +48,17 @@ void DialogPrompts::spoken_message(std::u32string_view text, std::u32string_view
 std::u32string DialogPrompts::spoken_input(std::u32string_view prompt, std::u32string_view title,
                                            std::u32string_view default_text, std::u32string_view spoken_title)
 {
-    QInputDialog dialog(QApplication::activeWindow());
-    dialog.setInputMode(QInputDialog::TextInput);
+    QInputDialog& dialog = *m_input;
+    // Over the window the user is working in, which may still be this dialog just closed.
+    QWidget* owner = QApplication::activeWindow();
+    dialog.setParent(owner == &dialog ? nullptr : owner, dialog.windowFlags());
     dialog.setWindowTitle(to_qstring(title));
     dialog.setAccessibleName(to_qstring(spoken_title));
     dialog.setLabelText(box_text(prompt));
     dialog.setTextValue(to_qstring(default_text));
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return typed_text(dialog.textValue());
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    std::u32string typed = accepted ? typed_text(dialog.textValue()) : std::u32string();
+    dialog.setTextValue({});
+    dialog.setParent(nullptr, dialog.windowFlags()); // no window it was over takes it along when it goes
+    return typed;
 }

@@ -282,6 +282,13 @@ private Q_SLOTS:
             box->accept();
         });
         QCOMPARE(prompts.input(U"Introduce tu nombre", U"Record", U""), U"Núñez");
+        // The next box starts empty, the last name gone.
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(box && box->textValue().isEmpty());
+            box->reject();
+        });
+        QCOMPARE(prompts.input(U"Introduce tu nombre", U"Record", U""), U"");
     }
 
     void new_game_request_waits_for_the_handler()
