@@ -1,6 +1,7 @@
 #include "ui/announcer.h"
 
 #include <QAccessible>
+#include <QApplication>
 
 #include "ui/accessible_roles.h"
 
@@ -34,6 +35,7 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     m_gather.setSingleShot(true);
     m_gather.setInterval(gather_ms);
     connect(&m_gather, &QTimer::timeout, this, &Announcer::say_pending);
+    qApp->installEventFilter(this); // here, not while the filters are being run
 }
 
 void Announcer::announce(const QString& text)
@@ -49,9 +51,20 @@ void Announcer::announce(const QString& text)
         m_gather.start();
 }
 
+// A window opening while a saying waits, such as the box the next key opens:
+// the saying comes first, as its key did.
+bool Announcer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_gather.isActive() && event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow())
+        say_pending();
+    return false;
+}
+
 // Made as they are first needed, so every notice there is has something to say.
 void Announcer::say_pending()
 {
+    m_gather.stop();
     if (m_notices.size() < notice_count)
         m_notices.push_back(new Notice(parentWidget()));
     Notice* notice = m_notices.at(m_next);

@@ -23,6 +23,9 @@ public:
     explicit Announcer(QWidget* parent);
     void announce(const QString& text);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void say_pending();
 
