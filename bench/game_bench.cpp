@@ -58,7 +58,7 @@ void BM_TypedLetter(benchmark::State& state)
     for (auto _ : state) {
         if (next >= typed.size() - 1) {
             state.PauseTiming();
-            game.new_several_player_against_computer_game();
+            game.new_game(Mode::several_against_computer);
             next = 0;
             state.ResumeTiming();
         }

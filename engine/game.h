@@ -31,16 +31,8 @@ public:
     void start_up();
     // A character typed in the main window; does nothing while guessing is off.
     void type_character(char32_t c);
-    // "1 Jugador": one player against the word file, 1000 points a word.
-    void new_one_player_game();
-    // "2 jugadores": the players type words for each other in turn.
-    void new_two_player_game();
-    // "2 Jugadores vs Ordenador": Jugador1 and Jugador2 take turns on a drawn word.
-    void new_pair_against_computer_game();
-    // "X jugadores": Jugador1 types a word, players 2 to N guess it in turn.
-    void new_several_player_game();
-    // "X jugadores vs Ordenador": players 2 to N guess a drawn word in turn.
-    void new_several_player_against_computer_game();
+    // A new game of the mode, as its menu item or key starts it.
+    void new_game(Mode mode);
 
     const Board& board() const { return m_board; }
     const GameState& state() const { return m_state; }
@@ -69,6 +61,19 @@ private:
     void check_word();
     void pass_turn();
 
+    // "1 Jugador": one player against the word file, 1000 points a word.
+    void new_one_player_game();
+    // "2 jugadores": the players type words for each other in turn.
+    void new_two_player_game();
+    // "2 Jugadores vs Ordenador": Jugador1 and Jugador2 take turns on a drawn word.
+    void new_pair_against_computer_game();
+    // "X jugadores": Jugador1 types a word, players 2 to N guess it in turn.
+    void new_several_player_game();
+    // "X jugadores vs Ordenador": players 2 to N guess a drawn word in turn.
+    void new_several_player_against_computer_game();
+    // The mode's word is about to be laid out: its turns start.
+    void start_turns(Mode mode, int last_player);
+
     // A word from the word file; nothing when the file has no word, after saying so.
     std::optional<std::u32string> draw_word(bool until_word);
     void play_computer_word(std::u32string word);
@@ -79,7 +84,6 @@ private:
     // 2 to 30; nothing when cancelled or refused.
     std::optional<int> ask_player_count();
     std::optional<std::u32string> ask_word(std::u32string_view setter);
-    void play_turns_of_several(int count, std::u32string word);
 
     // A message box whose title a screen reader says in plain capitals.
     void box(std::u32string_view text, std::u32string_view title, MessageStyle style);

@@ -1,5 +1,8 @@
 #pragma once
+#include <string>
 #include <string_view>
+
+#include "text/decimal.h"
 
 namespace game_text {
 inline constexpr std::u32string_view program_title = U"CuErDaLoKKK";
@@ -12,8 +15,6 @@ inline constexpr std::u32string_view hits_in_play = U"Aciertos: ";
 inline constexpr std::u32string_view hits_complete = U"Aciertos :";
 inline constexpr std::u32string_view failures = U"Fallos: ";
 inline constexpr std::u32string_view player = U"Jugador";
-inline constexpr std::u32string_view player1 = U"Jugador1";
-inline constexpr std::u32string_view player2 = U"Jugador2";
 inline constexpr std::u32string_view points = U" puntos.";
 inline constexpr std::u32string_view word_prompt = U"Introduce la palabra";
 inline constexpr std::u32string_view word_too_long = U"La palabra no puede tener más de 21 letras.";
@@ -21,4 +22,10 @@ inline constexpr std::u32string_view count_prompt = U"Introduce el número de ju
 inline constexpr std::u32string_view too_many_players = U"El máximo de jugadores es 30";
 inline constexpr std::u32string_view bad_player_count = U"El número de jugadores debe estar entre 2 y 30";
 inline constexpr std::u32string_view no_words = U"El archivo palabras.txt no contiene ninguna palabra.";
+
+// "Jugador2": a player by number.
+inline std::u32string player_name(int number)
+{
+    return std::u32string{player} + decimal(number);
+}
 } // namespace game_text

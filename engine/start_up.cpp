@@ -9,10 +9,8 @@
 void Game::start_up()
 {
     m_services.score_table.viewing_only = false;
-    m_state.current_player = 2;
-    m_state.pair_turn = PairPlayer::nobody;
-    m_state.last_setter = PairPlayer::nobody;
-    m_state.multi_mode = false;
+    m_state.mode = Mode::one_player;
+    m_state.next_setter = 2;
 
     // A copy of the game killed while saving may have left temporary files.
     m_services.words.remove_leftovers();

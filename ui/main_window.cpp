@@ -38,11 +38,6 @@ struct CommandSpec {
 // In the order of Command.
 const CommandSpec command_specs[] = {
     {"addWordsAction", ui_text::add_words, {}},
-    {"onePlayerAction", ui_text::one_player, QKeySequence(Qt::Key_F2)},
-    {"twoPlayersAction", ui_text::two_players, QKeySequence(Qt::Key_F3)},
-    {"pairAgainstComputerAction", ui_text::pair_vs_computer, QKeySequence(Qt::Key_F4)},
-    {"severalPlayersAction", ui_text::x_players, QKeySequence(Qt::Key_F5)},
-    {"severalAgainstComputerAction", ui_text::x_players_vs_computer, QKeySequence(Qt::Key_F6)},
     {"highScoresAction", ui_text::high_scores, {}},
     {"quitAction", ui_text::quit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
     {"aboutAction", ui_text::about, {}},
@@ -74,6 +69,14 @@ void show_letters(QListWidget& list, QStringView caption, const std::u32string& 
     list.setAccessibleName(caption.toString() + QStringLiteral(": ") + to_qstring(spoken_letters(letters)));
 }
 
+QAction* make_action(QObject* owner, const QString& object_name, const QString& caption, const QKeySequence& key)
+{
+    auto* action = new QAction(caption, owner);
+    action->setObjectName(object_name);
+    action->setShortcut(key);
+    return action;
+}
+
 QListWidget* make_letter_list(QWidget* container, const DesignControl& control, QStringView caption)
 {
     auto* list = make_control<LetterList>(container, control);
@@ -103,11 +106,12 @@ void MainWindow::createActions()
 {
     for (std::size_t i = 0; i < m_actions.size(); ++i) {
         const CommandSpec& spec = command_specs[i];
-        auto* action = new QAction(spec.caption.toString(), this);
-        action->setObjectName(QString::fromLatin1(spec.object_name));
-        action->setShortcut(spec.shortcut);
-        m_actions[i] = action;
+        m_actions[i] = make_action(this, QString::fromLatin1(spec.object_name), spec.caption.toString(), spec.shortcut);
     }
+    for (const ModeRules& mode : modes)
+        m_new_games.at(static_cast<std::size_t>(mode.mode)) =
+            make_action(this, QString::fromLatin1(mode.name) + QStringLiteral("Action"), to_qstring(mode.caption),
+                        QKeySequence::fromString(to_qstring(mode.key), QKeySequence::PortableText));
     connect(&action(Command::quit), &QAction::triggered, qApp, &QCoreApplication::quit);
     // F10 opens the menus, as on other desktops; a bare Alt still does too.
     auto* menus = new QAction(this);
@@ -132,9 +136,8 @@ void MainWindow::createMenus()
     game->addAction(&action(Command::add_words));
     auto* new_game = game->addMenu(ui_text::new_game.toString());
     new_game->setObjectName(QStringLiteral("newGameMenu"));
-    for (Command command : {Command::one_player, Command::two_players, Command::pair_against_computer,
-                            Command::several_players, Command::several_against_computer})
-        new_game->addAction(&action(command));
+    for (QAction* start : m_new_games)
+        new_game->addAction(start);
     game->addSeparator();
     game->addAction(&action(Command::high_scores));
     game->addSeparator();

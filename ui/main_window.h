@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/board.h"
+#include "engine/mode.h"
 
 class Announcer;
 class PictureBox;
@@ -11,18 +12,8 @@ class QListWidget;
 class SlotRow;
 class StatusBar;
 
-// The menu commands, in menu order.
-enum class Command {
-    add_words,
-    one_player,
-    two_players,
-    pair_against_computer,
-    several_players,
-    several_against_computer,
-    high_scores,
-    quit,
-    about,
-};
+// The menu commands other than the new games, in menu order.
+enum class Command { add_words, high_scores, quit, about };
 
 // The main window: menus, the board and the status bar. It holds nothing of the
 // game: every change of the board is drawn at once from the board itself, so the
@@ -36,6 +27,7 @@ public:
     void announce(std::u32string_view text) override;
     void show_board(const Board& board);
     QAction& action(Command command) const { return *m_actions.at(static_cast<std::size_t>(command)); }
+    QAction& action(Mode mode) const { return *m_new_games.at(static_cast<std::size_t>(mode)); }
     void show_centred();
 
 protected:
@@ -49,7 +41,8 @@ private:
     void createBoard();
     void createFigure(QWidget* frame);
 
-    std::array<QAction*, 9> m_actions{};
+    std::array<QAction*, 4> m_actions{};
+    std::array<QAction*, modes.size()> m_new_games{};
     QLabel* m_score_caption = nullptr;
     QLabel* m_points = nullptr;
     SlotRow* m_slots = nullptr;

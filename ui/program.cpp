@@ -29,17 +29,10 @@ void Program::start()
 
 void Program::connect_commands()
 {
-    const std::pair<Command, void (Game::*)()> new_games[] = {
-        {Command::one_player, &Game::new_one_player_game},
-        {Command::two_players, &Game::new_two_player_game},
-        {Command::pair_against_computer, &Game::new_pair_against_computer_game},
-        {Command::several_players, &Game::new_several_player_game},
-        {Command::several_against_computer, &Game::new_several_player_against_computer_game},
-    };
-    for (const auto& [command, new_game] : new_games)
-        QObject::connect(&m_main_window.action(command), &QAction::triggered, &m_main_window,
-                         [this, new_game] { m_handlers.run([this, new_game] { (m_core.game.*new_game)(); }); });
-    m_handlers.set_one_player_command([this] { m_main_window.action(Command::one_player).trigger(); });
+    for (const ModeRules& rules : modes)
+        QObject::connect(&m_main_window.action(rules.mode), &QAction::triggered, &m_main_window,
+                         [this, mode = rules.mode] { m_handlers.run([this, mode] { m_core.game.new_game(mode); }); });
+    m_handlers.set_one_player_command([this] { m_main_window.action(Mode::one_player).trigger(); });
 
     const auto on = [this](Command command, auto handler) {
         QObject::connect(&m_main_window.action(command), &QAction::triggered, &m_main_window, handler);

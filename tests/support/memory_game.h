@@ -99,9 +99,6 @@ struct MemoryGame final : BoardView, ScoreTableView, DeferredGame, AddWordsView 
     // the game up again, <-name> deletes a file; any other character is typed.
     void play(std::u32string_view script)
     {
-        static constexpr void (Game::*new_games[])() = {
-            &Game::new_one_player_game, &Game::new_two_player_game, &Game::new_pair_against_computer_game,
-            &Game::new_several_player_game, &Game::new_several_player_against_computer_game};
         ScoreTableEditor& editor = core.score_table;
         while (!script.empty()) {
             const std::size_t end = script.find(script[0] == U'{' ? U'}' : U'>');
@@ -111,7 +108,9 @@ struct MemoryGame final : BoardView, ScoreTableView, DeferredGame, AddWordsView 
             else if (script[0] != U'<')
                 played = true, game.type_character(script[0]);
             else if (c[0] == U'F')
-                played = true, (game.*new_games[c[1] - U'2'])();
+                played = true, game.new_game(std::find_if(modes.begin(), modes.end(), [c](const ModeRules& m) {
+                                                 return m.key == c;
+                                             })->mode);
             else if (c[0] == U'+')
                 dialog.text_changed(std::u32string{c.substr(1)}, 0), dialog.key_pressed(U'\r');
             else if (c[0] == U'-')

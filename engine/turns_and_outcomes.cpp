@@ -1,11 +1,14 @@
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "engine/game.h"
 #include "engine/game_text.h"
 #include "engine/points.h"
 #include "engine/spoken_text.h"
 #include "platform/prompts.h"
+#include "scores/score_file.h"
+#include "scores/score_table_editor.h"
 #include "text/decimal.h"
 
 namespace {
@@ -34,7 +37,7 @@ void Game::check_word()
 
     set_counts(joined(game_text::hits_complete, hits), joined(game_text::failures, failures));
     set_guessing(false);
-    if (m_state.multi_mode || m_state.pair_turn != PairPlayer::nobody) {
+    if (rules_of(m_state.mode).won == WonWord::winner_named) {
         const std::u32string winner = m_board.turn_text;
         set_turn(U"");
         box(std::u32string{game_text::winner} + winner, game_text::winner_title, MessageStyle::information);
@@ -48,9 +51,7 @@ void Game::check_word()
     // The box said the word is won; the points are said with the next word.
     if (m_board.points_shown)
         say(m_board.points);
-    m_state.pair_turn = PairPlayer::nobody;
-    m_state.last_setter = PairPlayer::nobody;
-    m_state.multi_mode = false;
+    m_state.next_setter = 2;
     // An empty line drawn here would restart the game and cost the points earned.
     if (std::optional<std::u32string> word = draw_word(/*until_word=*/true))
         play_computer_word(std::move(*word));
@@ -58,20 +59,20 @@ void Game::check_word()
 
 void Game::pass_turn()
 {
-    if (m_state.multi_mode) {
-        if (m_state.current_player == m_state.player_count) {
-            m_state.current_player = 2;
-            set_turn(game_text::player2);
-            return;
-        }
-        ++m_state.current_player;
-        set_turn(joined(game_text::player, m_state.current_player));
-    }
-    if (m_state.pair_turn == PairPlayer::player2) {
-        set_turn(game_text::player1);
-        m_state.pair_turn = PairPlayer::player1;
-    } else if (m_state.pair_turn == PairPlayer::player1) {
-        set_turn(game_text::player2);
-        m_state.pair_turn = PairPlayer::player2;
-    }
+    const TurnOrder turns = rules_of(m_state.mode).turns;
+    if (turns == TurnOrder::none)
+        return;
+    const bool last = m_state.player_in_turn == m_state.last_player;
+    m_state.player_in_turn = last ? first_in_turn(turns) : m_state.player_in_turn + 1;
+    set_turn(game_text::player_name(m_state.player_in_turn));
+}
+
+void Game::check_for_record()
+{
+    show_points(false);
+    const int place = record_place(score_table_of(m_services.scores.read_lines(6)), m_state.score);
+    // What the key said goes into the name box's title, which a screen reader
+    // says as the box opens: said apart, the one would cut the other off.
+    if (place != 0)
+        m_services.score_table.insert_record(place, m_state.score, std::exchange(m_said, {}));
 }
