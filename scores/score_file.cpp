@@ -2,27 +2,13 @@
 
 #include <algorithm>
 
-#include "platform/current_directory.h"
-#include "platform/file_system.h"
 #include "text/decimal.h"
 #include "text/line_reader.h"
 #include "text/text_format.h"
 
-ScoreFile::ScoreFile(FileSystem& files, const CurrentDirectory& directory) : m_files(files), m_directory(directory) {}
-
-std::filesystem::path ScoreFile::path() const
+ScoreFile::ScoreFile(FileSystem& files, const CurrentDirectory& directory)
+    : GameFile(files, directory, "puntuaciones.txt")
 {
-    return m_directory.path() / "puntuaciones.txt";
-}
-
-bool ScoreFile::missing() const
-{
-    return m_files.missing(path());
-}
-
-void ScoreFile::remove_leftovers()
-{
-    m_files.remove_leftovers(path());
 }
 
 // A place the file does not hold whole, or whose score is no number, reads as the
@@ -31,7 +17,7 @@ std::vector<std::u32string> ScoreFile::read_lines(int n) const
 {
     const auto wanted = static_cast<std::size_t>(std::clamp(n, 0, 6));
     std::string bytes;
-    if (m_files.read(path(), bytes) != FileSystem::Read::ok)
+    if (read(bytes) != FileSystem::Read::ok)
         bytes.clear();
     const auto format = text_format_of(bytes);
     LineReader reader(text_bytes(bytes, format), format);
@@ -51,11 +37,6 @@ std::vector<std::u32string> ScoreFile::read_lines(int n) const
     return lines;
 }
 
-std::unique_ptr<FileLock> ScoreFile::lock()
-{
-    return m_files.lock(path());
-}
-
 bool ScoreFile::write(const ScoreCells& cells)
 {
     std::string bytes;
@@ -63,5 +44,5 @@ bool ScoreFile::write(const ScoreCells& cells)
         if (!append_line(bytes, cell, new_file_format))
             return false;
     }
-    return m_files.replace(path(), bytes);
+    return replace(bytes);
 }

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "platform/current_directory.h"
-#include "platform/file_system.h"
 #include "platform/random_source.h"
 #include "text/composition.h"
 #include "text/line_reader.h"
@@ -41,23 +39,8 @@ bool has_non_empty_line(std::string_view bytes, TextFormat format)
 } // namespace
 
 WordFile::WordFile(FileSystem& files, const CurrentDirectory& directory, RandomSource& random)
-    : m_files(files), m_directory(directory), m_random(random)
+    : GameFile(files, directory, "palabras.txt"), m_random(random)
 {
-}
-
-std::filesystem::path WordFile::path() const
-{
-    return m_directory.path() / "palabras.txt";
-}
-
-bool WordFile::missing() const
-{
-    return m_files.missing(path());
-}
-
-void WordFile::remove_leftovers()
-{
-    m_files.remove_leftovers(path());
 }
 
 bool WordFile::create()
@@ -65,14 +48,14 @@ bool WordFile::create()
     std::string bytes;
     for (const auto word : builtin_words)
         append_line(bytes, word, new_file_format);
-    return m_files.replace(path(), bytes);
+    return replace(bytes);
 }
 
 DrawnWord WordFile::draw()
 {
     DrawnWord drawn;
     std::string bytes;
-    if (m_files.read(path(), bytes) != FileSystem::Read::ok)
+    if (read(bytes) != FileSystem::Read::ok)
         return drawn;
     const auto format = text_format_of(bytes);
     const auto text = text_bytes(bytes, format);
@@ -90,9 +73,9 @@ WordFile::Append WordFile::append(std::u32string_view typed)
     // As it will read: a mark typed apart from its letter is no character of its own.
     const std::u32string word = composed(std::u32string{typed});
     // Another copy adding a word between this read and this write would lose it.
-    const auto lock = m_files.lock(path());
+    const auto held = lock();
     std::string bytes;
-    if (m_files.read(path(), bytes) == FileSystem::Read::failed)
+    if (read(bytes) == FileSystem::Read::failed)
         return Append::failed;
     const auto format = text_format_of(bytes);
     if (!storable_line(word, format))
@@ -106,5 +89,5 @@ WordFile::Append WordFile::append(std::u32string_view typed)
     // every later read take the file for UTF-8.
     if (text_format_of(bytes) != format)
         return Append::refused;
-    return m_files.replace(path(), bytes) ? Append::added : Append::failed;
+    return replace(bytes) ? Append::added : Append::failed;
 }

@@ -1,11 +1,10 @@
 #pragma once
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
-class CurrentDirectory;
-class FileSystem;
+#include "platform/game_file.h"
+
 class RandomSource;
 
 struct DrawnWord {
@@ -16,16 +15,12 @@ struct DrawnWord {
 
 // "palabras.txt" in the current directory: one word per line, Windows-1252, CR LF,
 // or as a list from another system holds it (see TextFormat).
-class WordFile {
+class WordFile : public GameFile {
 public:
     enum class Append { added, refused, failed };
 
     WordFile(FileSystem& files, const CurrentDirectory& directory, RandomSource& random);
 
-    std::filesystem::path path() const;
-    bool missing() const;
-    // Removes the temporary files a game killed while writing the file left.
-    void remove_leftovers();
     // Writes the 56 built-in words. False when the file could not be written.
     bool create();
     // One line of the file, each equally likely; a missing or unreadable file draws
@@ -38,7 +33,5 @@ public:
     Append append(std::u32string_view typed);
 
 private:
-    FileSystem& m_files;
-    const CurrentDirectory& m_directory;
     RandomSource& m_random;
 };
