@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/game_core.h"
+#include "engine/prompts.h"
 #include "platform/current_directory.h"
 #include "platform/file_system.h"
-#include "platform/prompts.h"
 #include "platform/random_source.h"
 #include "tests/support/silent_views.h"
 #include "text/cp1252.h"

@@ -4,7 +4,7 @@
 
 #include "engine/board.h"
 #include "engine/game_state.h"
-#include "platform/prompts.h"
+#include "engine/prompts.h"
 
 class DeferredGame;
 class Prompts;

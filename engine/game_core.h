@@ -1,7 +1,7 @@
 #pragma once
 #include "engine/game.h"
+#include "engine/score_table_editor.h"
 #include "scores/score_file.h"
-#include "scores/score_table_editor.h"
 #include "words/word_file.h"
 
 // The game with its word file, score file and score table, wired together over

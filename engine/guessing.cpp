@@ -1,8 +1,8 @@
 #include "engine/game.h"
 #include "engine/game_text.h"
+#include "engine/prompts.h"
 #include "engine/spoken_text.h"
 #include "engine/spoken_word.h"
-#include "platform/prompts.h"
 #include "text/lower_case.h"
 
 void Game::type_character(char32_t c)

@@ -1,8 +1,8 @@
 #include "engine/deferred_game.h"
 #include "engine/game.h"
 #include "engine/game_text.h"
+#include "engine/prompts.h"
 #include "engine/spoken_word.h"
-#include "platform/prompts.h"
 #include "words/word_file.h"
 
 void Game::new_game(Mode mode)

@@ -1,10 +1,10 @@
 #include "engine/game.h"
-#include "platform/prompts.h"
+#include "engine/prompts.h"
+#include "engine/score_table_editor.h"
+#include "engine/scores_text.h"
+#include "engine/words_text.h"
 #include "scores/score_file.h"
-#include "scores/score_table_editor.h"
-#include "scores/scores_text.h"
 #include "words/word_file.h"
-#include "words/words_text.h"
 
 void Game::start_up()
 {

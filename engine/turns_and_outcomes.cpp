@@ -5,10 +5,10 @@
 #include "engine/game.h"
 #include "engine/game_text.h"
 #include "engine/points.h"
+#include "engine/prompts.h"
+#include "engine/score_table_editor.h"
 #include "engine/spoken_text.h"
-#include "platform/prompts.h"
 #include "scores/score_file.h"
-#include "scores/score_table_editor.h"
 #include "text/decimal.h"
 
 namespace {

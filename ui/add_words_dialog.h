@@ -2,7 +2,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "words/add_words.h"
+#include "engine/add_words.h"
 
 class QLineEdit;
 

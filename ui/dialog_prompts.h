@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "platform/prompts.h"
+#include "engine/prompts.h"
 
 class QInputDialog;
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <functional>
 
-#include "scores/score_table_editor.h"
+#include "engine/score_table_editor.h"
 
 class QLabel;
 class QPushButton;

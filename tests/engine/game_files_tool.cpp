@@ -3,13 +3,13 @@
 // Then prints every message box shown as "message: TITLE".
 #include <iostream>
 
+#include "engine/add_words.h"
 #include "engine/game_core.h"
 #include "platform/disk_file_system.h"
 #include "platform/random_source.h"
 #include "tests/support/memory_file_system.h"
 #include "tests/support/scripted_prompts.h"
 #include "tests/support/silent_views.h"
-#include "words/add_words.h"
 
 int main(int argc, char** argv)
 {

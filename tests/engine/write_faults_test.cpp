@@ -3,6 +3,7 @@
 #include <functional>
 #include <sys/stat.h>
 
+#include "engine/add_words.h"
 #include "engine/game_core.h"
 #include "platform/disk_file_system.h"
 #include "platform/temporary_file.h"
@@ -11,7 +12,6 @@
 #include "tests/support/scripted_random.h"
 #include "tests/support/silent_views.h"
 #include "tests/support/temporary_directory.h"
-#include "words/add_words.h"
 
 namespace {
 

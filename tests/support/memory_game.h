@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "engine/add_words.h"
 #include "engine/deferred_game.h"
 #include "engine/game_core.h"
 #include "tests/support/memory_file_system.h"
@@ -10,7 +11,6 @@
 #include "tests/support/scripted_random.h"
 #include "text/cp1252.h"
 #include "text/decimal.h"
-#include "words/add_words.h"
 
 // The whole core over files in memory, started up, played from a script; what
 // the players would notice comes back as one line of text.

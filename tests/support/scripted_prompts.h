@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/prompts.h"
+#include "engine/prompts.h"
 
 // Answers input boxes from a script (Cancel when it runs out) and records every box.
 class ScriptedPrompts final : public Prompts {

@@ -1,8 +1,8 @@
 #pragma once
+#include "engine/add_words.h"
 #include "engine/board.h"
 #include "engine/deferred_game.h"
-#include "scores/score_table_editor.h"
-#include "words/add_words.h"
+#include "engine/score_table_editor.h"
 
 // Every view of the game, showing nothing: for fuzzing and measuring the core.
 struct SilentViews final : BoardView, ScoreTableView, AddWordsView, DeferredGame {

@@ -1,11 +1,11 @@
-#include "words/add_words.h"
+#include "engine/add_words.h"
 
 #include <utility>
 
-#include "platform/prompts.h"
+#include "engine/prompts.h"
+#include "engine/words_text.h"
 #include "text/lower_case.h"
 #include "words/word_file.h"
-#include "words/words_text.h"
 
 AddWords::AddWords(WordFile& words, Prompts& prompts, AddWordsView& view)
     : m_words(words), m_prompts(prompts), m_view(view)

@@ -2,9 +2,9 @@
 
 #include <cctype>
 
+#include "engine/score_table_editor.h"
 #include "platform/disk_file_system.h"
 #include "scores/score_file.h"
-#include "scores/score_table_editor.h"
 #include "tests/support/scripted_prompts.h"
 #include "tests/support/temporary_directory.h"
 

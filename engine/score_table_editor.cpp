@@ -1,11 +1,11 @@
-#include "scores/score_table_editor.h"
+#include "engine/score_table_editor.h"
 
 #include <string>
 
+#include "engine/prompts.h"
+#include "engine/scores_text.h"
 #include "platform/file_system.h"
-#include "platform/prompts.h"
 #include "scores/score_file.h"
-#include "scores/scores_text.h"
 #include "text/decimal.h"
 #include "text/storable_line.h"
 
