@@ -87,7 +87,7 @@ void check_record(std::string_view bytes)
         check(stored.has_value());
         place = won * 1000 >= *stored ? k : place;
     }
-    g.play(U"{x}<F2>" + std::u32string(static_cast<std::size_t>(won), U'a') + U"bcdefghij");
+    g.play({answer(U"x"), press(U"F2"), type(std::u32string(static_cast<std::size_t>(won), U'a') + U"bcdefghij")});
     const auto at = static_cast<std::size_t>(2 * place - 2);
     check(g.prompts.inputs.size() == (place ? 1u : 0u) &&
           (!place || (g.table[at] == U"x" && whole_number(g.table[at + 1]) == won * 1000)));

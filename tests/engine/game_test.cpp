@@ -1,20 +1,50 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "engine/spoken_word.h"
 #include "tests/support/case_name.h"
 #include "tests/support/memory_game.h"
 
 namespace {
 
-// A game played from its start by a script (see MemoryGame::play), then what the
-// players see and, where given, what a screen reader was told.
+const std::string quiros = "Quiro\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n";
+const std::string ranked = "A\r\n5000\r\nB\r\n3000\r\nC\r\n2000\r\n";
+const std::u32string hint = U"Pulsa F2 para jugar solo, o de F3 a F6 para jugar con otros. | "; // no word in play
+
+// The board: the word and the letters tried.
+struct Letters {
+    std::u32string word = U"";  // the slots, a blank for a letter not found yet
+    std::u32string right = U""; // the letters of the two lists
+    std::u32string wrong = U"";
+    int pieces = 0; // of the figure
+};
+
+// The status bar's panels.
+struct Panels {
+    std::u32string hits = U"Aciertos: 0";
+    std::u32string misses = U"Fallos: 0";
+    std::u32string turn = U"";
+};
+
+// A game played from its start by a script (see the steps in memory_game.h), then
+// what the players see; a field left out is as the game shows it at start-up.
 struct Scenario {
     const char* name;
-    std::u32string words;
-    std::u32string script;
-    std::u32string seen;
-    std::u32string said = U"";
-    std::string scores = "Quiro\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n";
+    std::u32string words = U"Feo"; // the lines of palabras.txt, split at '|'
+    std::string scores = quiros;   // puntuaciones.txt
+    Script script;
+    Letters board = {};
+    Panels status = {};
+    std::optional<std::u32string> points = std::nullopt; // the score display; none while hidden
+    std::int32_t score = 0;
+    bool guessing = false; // typed letters are guesses at the word
+    // Around it (see MemoryGame):
+    std::u32string boxes = U"";
+    std::u32string notes = U"";
+    std::u32string table = U"";                        // the score window's cells while open
+    std::u32string files = U"";                        // leftovers swept and files written
+    std::optional<std::u32string> said = std::nullopt; // what a screen reader was told; not checked when none
 };
 
 class Play : public testing::TestWithParam<Scenario> {};
@@ -24,167 +54,353 @@ TEST_P(Play, ShowsWhatThePlayersExpect)
     const Scenario& s = GetParam();
     MemoryGame g{s.words, s.scores};
     g.play(s.script);
-    EXPECT_EQ(g.seen(), s.seen);
-    EXPECT_EQ(g.said, s.said.empty() ? g.said : s.said);
+    const Board& b = g.shown;
+    EXPECT_EQ(g.word(), s.board.word);
+    EXPECT_EQ(b.right_letters, s.board.right);
+    EXPECT_EQ(b.wrong_letters, s.board.wrong);
+    EXPECT_EQ(g.pieces(), s.board.pieces);
+    EXPECT_EQ(b.hits_text, s.status.hits);
+    EXPECT_EQ(b.misses_text, s.status.misses);
+    EXPECT_EQ(b.turn_text, s.status.turn);
+    EXPECT_EQ(b.points_shown ? std::optional{b.points} : std::nullopt, s.points);
+    EXPECT_EQ(g.game.state().score, s.score);
+    EXPECT_EQ(g.game.state().guessing_on, s.guessing);
+    EXPECT_EQ(g.boxes, s.boxes);
+    EXPECT_EQ(g.notes, s.notes);
+    EXPECT_EQ(g.open_table(), s.table);
+    EXPECT_EQ(g.files_touched(), s.files);
+    if (s.said) {
+        EXPECT_EQ(g.said, *s.said);
+    }
 }
-
-const std::string ranked = "A\r\n5000\r\nB\r\n3000\r\nC\r\n2000\r\n";
-const std::u32string hint = U"Pulsa F2 para jugar solo, o de F3 a F6 para jugar con otros. | "; // no word in play
 
 INSTANTIATE_TEST_SUITE_P(
     Games, Play,
     testing::Values(
-        Scenario{"NothingBeforeTheFirstGame", U"Feo", U"feo", U"[]   0|Aciertos: 0|Fallos: 0||-|0 over",
-                 hint + hint + hint},
-        Scenario{"EveryOccurrenceInItsCaseListedLower", U"MaNteQuIlla", U"<F2>LaC",
-                 U"[ a      lla] la c 1|Aciertos: 2|Fallos: 1|||0"},
-        Scenario{"AccentsEnyeAndCedillaAreLettersOfTheirOwn", U"ÑaÓç", U"<F2>noÇ",
-                 U"[   ç] ç no 2|Aciertos: 1|Fallos: 2|||0"},
+        Scenario{.name = "NothingBeforeTheFirstGame", .script = {type(U"feo")}, .said = hint + hint + hint},
+        Scenario{.name = "EveryOccurrenceInItsCaseListedLower",
+                 .words = U"MaNteQuIlla",
+                 .script = {press(U"F2"), type(U"LaC")},
+                 .board = {.word = U" a      lla", .right = U"la", .wrong = U"c", .pieces = 1},
+                 .status = {.hits = U"Aciertos: 2", .misses = U"Fallos: 1"},
+                 .points = U"",
+                 .guessing = true},
+        Scenario{.name = "AccentsEnyeAndCedillaAreLettersOfTheirOwn",
+                 .words = U"ÑaÓç",
+                 .script = {press(U"F2"), type(U"noÇ")},
+                 .board = {.word = U"   ç", .right = U"ç", .wrong = U"no", .pieces = 2},
+                 .status = {.hits = U"Aciertos: 1", .misses = U"Fallos: 2"},
+                 .points = U"",
+                 .guessing = true},
         // The UTF-8 bytes of "Cañón" with its marks apart, as Windows-1252 spells them.
-        Scenario{"MarksApartFromTheirLettersAreNoSlots", U"CanÌƒoÌ\u0081n", U"<F2>cañón",
-                 U"[     ]   0|Aciertos: 0|Fallos: 0||1000 puntos.|1000 [¡¡¡GaNaDoR!!!] Has ganado",
-                 U"Palabra nueva de 5 letras. | Acierto: c. | Acierto: a. | Acierto: ñ. | Acierto: ó. | Acierto: n. "
-                 U"1000 puntos. Palabra nueva de 5 letras. | "},
-        Scenario{"LetterTriedBeforeChangesNothing", U"Feo", U"<F2>fFxXx", U"[F  ] f x 1|Aciertos: 1|Fallos: 1|||0"},
-        // Mended: characters nobody can type stand revealed, so the word can be won.
-        Scenario{"NonLettersStandRevealedAndChangeNothing", U"Ola 2ü", U"<F2>5 ü\r\b\x1b\x06\x1a",
-                 U"[    2ü]   0|Aciertos: 0|Fallos: 0|||0",
-                 U"Palabra nueva de 6 letras. | 5 no es una letra. | espacio no es una letra. | ü no es una letra. | "
-                 U"Intro no es una letra. | Retroceso no es una letra. | Escape no es una letra. | Control+F no es una "
-                 U"letra. | Control+Z no es una letra. | "},
         Scenario{
-            "NinthMissLosesTheWord", U"Feo", U"<F2>abcdghijklfeo",
-            U"[   ]  abcdghijk 9|Aciertos: 0|Fallos: 9||-|0 over [PeRdEdOr] Has perdido...\r\nLa palabra era: Feo",
-            U"Palabra nueva de 3 letras. | Fallo: a. Quedan 8 intentos. | Fallo: b. Quedan 7 intentos. | Fallo: c. "
-            U"Quedan 6 intentos. | Fallo: d. Quedan 5 intentos. | Fallo: g. Quedan 4 intentos. | Fallo: h. Quedan 3 "
-            U"intentos. | Fallo: i. Quedan 2 intentos. | Fallo: j. Queda 1 intento. | Fallo: k. Has perdido. | " +
+            .name = "MarksApartFromTheirLettersAreNoSlots",
+            .words = U"CanÌƒoÌ\u0081n",
+            .script = {press(U"F2"), type(U"cañón")},
+            .board = {.word = U"     "},
+            .points = U"1000 puntos.",
+            .score = 1000,
+            .guessing = true,
+            .boxes = U" [¡¡¡GaNaDoR!!!] Has ganado",
+            .said = U"Palabra nueva de 5 letras. | Acierto: c. | Acierto: a. | Acierto: ñ. | Acierto: ó. | Acierto: n. "
+                    U"1000 puntos. Palabra nueva de 5 letras. | "},
+        Scenario{.name = "LetterTriedBeforeChangesNothing",
+                 .script = {press(U"F2"), type(U"fFxXx")},
+                 .board = {.word = U"F  ", .right = U"f", .wrong = U"x", .pieces = 1},
+                 .status = {.hits = U"Aciertos: 1", .misses = U"Fallos: 1"},
+                 .points = U"",
+                 .guessing = true},
+        // Mended: characters nobody can type stand revealed, so the word can be won.
+        Scenario{
+            .name = "NonLettersStandRevealedAndChangeNothing",
+            .words = U"Ola 2ü",
+            .script = {press(U"F2"), type(U"5 ü\r\b\x1b\x06\x1a")},
+            .board = {.word = U"    2ü"},
+            .points = U"",
+            .guessing = true,
+            .said =
+                U"Palabra nueva de 6 letras. | 5 no es una letra. | espacio no es una letra. | ü no es una letra. | "
+                U"Intro no es una letra. | Retroceso no es una letra. | Escape no es una letra. | Control+F no es una "
+                U"letra. | Control+Z no es una letra. | "},
+        Scenario{
+            .name = "NinthMissLosesTheWord",
+            .script = {press(U"F2"), type(U"abcdghijklfeo")},
+            .board = {.word = U"   ", .wrong = U"abcdghijk", .pieces = 9},
+            .status = {.misses = U"Fallos: 9"},
+            .boxes = U" [PeRdEdOr] Has perdido...\r\nLa palabra era: Feo",
+            .said =
+                U"Palabra nueva de 3 letras. | Fallo: a. Quedan 8 intentos. | Fallo: b. Quedan 7 intentos. | Fallo: c. "
+                U"Quedan 6 intentos. | Fallo: d. Quedan 5 intentos. | Fallo: g. Quedan 4 intentos. | Fallo: h. Quedan "
+                U"3 "
+                U"intentos. | Fallo: i. Quedan 2 intentos. | Fallo: j. Queda 1 intento. | Fallo: k. Has perdido. | " +
                 hint + hint + hint + hint},
-        Scenario{"OnePlayerWordWonEarnsPointsAndTheNextWordFollows", U"Feo", U"<F2>fxeo",
-                 U"[   ]   0|Aciertos: 0|Fallos: 0||1000 puntos.|1000 [¡¡¡GaNaDoR!!!] Has ganado",
-                 U"Palabra nueva de 3 letras. | Acierto: f. | Fallo: x. Quedan 8 intentos. | Acierto: e. | Acierto: o. "
-                 U"1000 puntos. Palabra nueva de 3 letras. | "},
-        Scenario{"WinnerIsThePlayerInTurn", U"Ño", U"<F4>ñO",
-                 U"[Ño] ño  0|Aciertos :2|Fallos: 0||-|0 over [¡¡¡GaNaDoR!!!] El ganador ha sido: Jugador2"},
+        Scenario{
+            .name = "OnePlayerWordWonEarnsPointsAndTheNextWordFollows",
+            .script = {press(U"F2"), type(U"fxeo")},
+            .board = {.word = U"   "},
+            .points = U"1000 puntos.",
+            .score = 1000,
+            .guessing = true,
+            .boxes = U" [¡¡¡GaNaDoR!!!] Has ganado",
+            .said =
+                U"Palabra nueva de 3 letras. | Acierto: f. | Fallo: x. Quedan 8 intentos. | Acierto: e. | Acierto: o. "
+                U"1000 puntos. Palabra nueva de 3 letras. | "},
+        Scenario{.name = "WinnerIsThePlayerInTurn",
+                 .words = U"Ño",
+                 .script = {press(U"F4"), type(U"ñO")},
+                 .board = {.word = U"Ño", .right = U"ño"},
+                 .status = {.hits = U"Aciertos :2"},
+                 .boxes = U" [¡¡¡GaNaDoR!!!] El ganador ha sido: Jugador2"},
         // Every move passes the turn but a letter tried before.
-        Scenario{"PairTakesTurns", U"PiZarrA", U"<F4>p5 xxa", U"[P  a  A] pa x 1|Aciertos: 2|Fallos: 1|Jugador2|-|0",
-                 U"Palabra nueva de 7 letras. Turno de Jugador1. | Acierto: p. Turno de Jugador2. | 5 no es una letra. "
-                 U"Turno de Jugador1. | espacio no es una letra. Turno de Jugador2. | Fallo: x. Quedan 8 intentos. "
-                 U"Turno de Jugador1. | x ya está probada. | Acierto: a. Turno de Jugador2. | "},
-        Scenario{"FourPlayersTakeTurnsAfterTheOneWhoSetTheWord", U"Feo", U"{4}{PiZarrA}<F5>p5 xxa",
-                 U"[P  a  A] pa x 1|Aciertos: 2|Fallos: 1|Jugador4|-|0 ?CuErDaLoKKK ?Jugador1"},
-        Scenario{"TwoOfSeveralAgainstTheComputerIsOneTurn", U"PiZarrA", U"{2}<F6>p5 xxa",
-                 U"[P  a  A] pa x 1|Aciertos: 2|Fallos: 1|Jugador2|-|0 ?CuErDaLoKKK"},
-        Scenario{"TwoPlayersWordEndsTheOnePlayerWayWithTheScoreHidden", U"MoTo", U"{Si}<F3>si",
-                 U"[    ]   0|Aciertos: 0|Fallos: 0|Jugador1|-|1000 ?Jugador2 [¡¡¡GaNaDoR!!!] Has ganado"},
-        Scenario{"EmptyWordOfSeveralPlayersIsWonByTheFirstKey", U"Feo|", U"{3}<F6>q",
-                 U"[]  q 1|Aciertos :0|Fallos: 1||-|0 over ?CuErDaLoKKK [¡¡¡GaNaDoR!!!] El ganador ha sido: Jugador2"},
-        Scenario{"TwoPlayersSwapRolesEvenAfterACancelledPrompt", U"Feo", U"{Uno}{}{Tres}{Cuatro}<F3>u<F3><F3><F3>",
-                 U"[      ]   0|Aciertos: 0|Fallos: 0|Jugador2|-|0 ?Jugador2 ?Jugador1 ?Jugador2 ?Jugador1"},
-        Scenario{"AnotherModeLetsJugador2SetTheNextWord", U"Feo", U"{Uno}{Dos}<F3><F2><F3>",
-                 U"[   ]   0|Aciertos: 0|Fallos: 0|Jugador1|-|0 ?Jugador2+"},
+        Scenario{
+            .name = "PairTakesTurns",
+            .words = U"PiZarrA",
+            .script = {press(U"F4"), type(U"p5 xxa")},
+            .board = {.word = U"P  a  A", .right = U"pa", .wrong = U"x", .pieces = 1},
+            .status = {.hits = U"Aciertos: 2", .misses = U"Fallos: 1", .turn = U"Jugador2"},
+            .guessing = true,
+            .said =
+                U"Palabra nueva de 7 letras. Turno de Jugador1. | Acierto: p. Turno de Jugador2. | 5 no es una letra. "
+                U"Turno de Jugador1. | espacio no es una letra. Turno de Jugador2. | Fallo: x. Quedan 8 intentos. "
+                U"Turno de Jugador1. | x ya está probada. | Acierto: a. Turno de Jugador2. | "},
+        Scenario{.name = "FourPlayersTakeTurnsAfterTheOneWhoSetTheWord",
+                 .script = {answer(U"4"), answer(U"PiZarrA"), press(U"F5"), type(U"p5 xxa")},
+                 .board = {.word = U"P  a  A", .right = U"pa", .wrong = U"x", .pieces = 1},
+                 .status = {.hits = U"Aciertos: 2", .misses = U"Fallos: 1", .turn = U"Jugador4"},
+                 .guessing = true,
+                 .boxes = U" ?CuErDaLoKKK ?Jugador1"},
+        Scenario{.name = "TwoOfSeveralAgainstTheComputerIsOneTurn",
+                 .words = U"PiZarrA",
+                 .script = {answer(U"2"), press(U"F6"), type(U"p5 xxa")},
+                 .board = {.word = U"P  a  A", .right = U"pa", .wrong = U"x", .pieces = 1},
+                 .status = {.hits = U"Aciertos: 2", .misses = U"Fallos: 1", .turn = U"Jugador2"},
+                 .guessing = true,
+                 .boxes = U" ?CuErDaLoKKK"},
+        Scenario{.name = "TwoPlayersWordEndsTheOnePlayerWayWithTheScoreHidden",
+                 .words = U"MoTo",
+                 .script = {answer(U"Si"), press(U"F3"), type(U"si")},
+                 .board = {.word = U"    "},
+                 .status = {.turn = U"Jugador1"},
+                 .score = 1000,
+                 .guessing = true,
+                 .boxes = U" ?Jugador2 [¡¡¡GaNaDoR!!!] Has ganado"},
+        Scenario{.name = "EmptyWordOfSeveralPlayersIsWonByTheFirstKey",
+                 .words = U"Feo|",
+                 .script = {answer(U"3"), press(U"F6"), type(U"q")},
+                 .board = {.wrong = U"q", .pieces = 1},
+                 .status = {.hits = U"Aciertos :0", .misses = U"Fallos: 1"},
+                 .boxes = U" ?CuErDaLoKKK [¡¡¡GaNaDoR!!!] El ganador ha sido: Jugador2"},
+        Scenario{.name = "TwoPlayersSwapRolesEvenAfterACancelledPrompt",
+                 .script = {answer(U"Uno"), answer(U""), answer(U"Tres"), answer(U"Cuatro"), press(U"F3"), type(U"u"),
+                            press(U"F3"), press(U"F3"), press(U"F3")},
+                 .board = {.word = U"      "},
+                 .status = {.turn = U"Jugador2"},
+                 .guessing = true,
+                 .boxes = U" ?Jugador2 ?Jugador1 ?Jugador2 ?Jugador1"},
+        Scenario{.name = "AnotherModeLetsJugador2SetTheNextWord",
+                 .script = {answer(U"Uno"), answer(U"Dos"), press(U"F3"), press(U"F2"), press(U"F3")},
+                 .board = {.word = U"   "},
+                 .status = {.turn = U"Jugador1"},
+                 .guessing = true,
+                 .boxes = U" ?Jugador2+"},
         // The score display goes and nobody sets a two-player word any more, but the
         // game on screen goes on in its own mode.
-        Scenario{"CancelledCommandsLeaveTheGameOnScreenInItsMode", U"Feo", U"{Uno}{}{abc}{}<F3><F5><F6><F3>u",
-                 U"[U  ] u  0|Aciertos: 1|Fallos: 0|Jugador1|-|0 ?Jugador2 ?CuErDaLoKKK+ [CuErDaLoKKK] El número de "
-                 U"jugadores debe estar entre 2 y 30 ?Jugador2"},
-        Scenario{"TwentyOneCharactersAreAWord", U"Feo", U"<F2>f{5}{ÁÉÍÓÚáéíóúÑñÇçaeiou A}<F5>",
-                 U"[                     ]   0|Aciertos: 0|Fallos: 0|Jugador2|-|0 ?CuErDaLoKKK ?Jugador1"},
         Scenario{
-            "TwentyTwoCharactersAreRefused", U"Feo", U"{abcdefghij 1234567890X}<F3>",
-            U"[]   0|Aciertos: 0|Fallos: 0||-|0 over ?Jugador2 [Error] La palabra no puede tener más de 21 letras."},
+            .name = "CancelledCommandsLeaveTheGameOnScreenInItsMode",
+            .script = {answer(U"Uno"), answer(U""), answer(U"abc"), answer(U""), press(U"F3"), press(U"F5"),
+                       press(U"F6"), press(U"F3"), type(U"u")},
+            .board = {.word = U"U  ", .right = U"u"},
+            .status = {.hits = U"Aciertos: 1", .turn = U"Jugador1"},
+            .guessing = true,
+            .boxes =
+                U" ?Jugador2 ?CuErDaLoKKK+ [CuErDaLoKKK] El número de jugadores debe estar entre 2 y 30 ?Jugador2"},
+        Scenario{.name = "TwentyOneCharactersAreAWord",
+                 .script = {press(U"F2"), type(U"f"), answer(U"5"), answer(U"ÁÉÍÓÚáéíóúÑñÇçaeiou A"), press(U"F5")},
+                 .board = {.word = U"                     "},
+                 .status = {.turn = U"Jugador2"},
+                 .guessing = true,
+                 .boxes = U" ?CuErDaLoKKK ?Jugador1"},
+        Scenario{.name = "TwentyTwoCharactersAreRefused",
+                 .script = {answer(U"abcdefghij 1234567890X"), press(U"F3")},
+                 .boxes = U" ?Jugador2 [Error] La palabra no puede tener más de 21 letras."},
         // Mended: a count that is no whole number of at least 2 was taken, and the
         // turn then counted up for ever.
-        Scenario{"CountsOutsideTwoToThirtyAreRefused", U"Feo",
-                 U"{31}<F6>{99999999999999999999}<F6>{-99999999999999999999}<F6>{2.5}<F6>{1}<F6>",
-                 U"[]   0|Aciertos: 0|Fallos: 0||-|0 over ?CuErDaLoKKK [CuErDaLoKKK] El máximo de jugadores es 30 "
-                 U"?CuErDaLoKKK [CuErDaLoKKK] El máximo de jugadores es 30 ?CuErDaLoKKK [CuErDaLoKKK] El número de "
-                 U"jugadores debe estar entre 2 y 30 ?CuErDaLoKKK [CuErDaLoKKK] El número de jugadores debe estar "
-                 U"entre 2 y 30 ?CuErDaLoKKK [CuErDaLoKKK] El número de jugadores debe estar entre 2 y 30"},
-        Scenario{"BlanksAroundTheCountAreTaken", U"Feo", U"{ +30 }<F6>xy",
-                 U"[   ]  xy 2|Aciertos: 0|Fallos: 2|Jugador4|-|0 ?CuErDaLoKKK"},
+        Scenario{.name = "CountsOutsideTwoToThirtyAreRefused",
+                 .script = {answer(U"31"), press(U"F6"), answer(U"99999999999999999999"), press(U"F6"),
+                            answer(U"-99999999999999999999"), press(U"F6"), answer(U"2.5"), press(U"F6"), answer(U"1"),
+                            press(U"F6")},
+                 .boxes = U" ?CuErDaLoKKK [CuErDaLoKKK] El máximo de jugadores es 30 ?CuErDaLoKKK [CuErDaLoKKK] El "
+                          U"máximo de jugadores es 30 ?CuErDaLoKKK [CuErDaLoKKK] El número de jugadores debe estar "
+                          U"entre 2 y 30 ?CuErDaLoKKK [CuErDaLoKKK] El número de jugadores debe estar entre 2 y 30 "
+                          U"?CuErDaLoKKK [CuErDaLoKKK] El número de jugadores debe estar entre 2 y 30"},
+        Scenario{.name = "BlanksAroundTheCountAreTaken",
+                 .script = {answer(U" +30 "), press(U"F6"), type(U"xy")},
+                 .board = {.word = U"   ", .wrong = U"xy", .pieces = 2},
+                 .status = {.misses = U"Fallos: 2", .turn = U"Jugador4"},
+                 .guessing = true,
+                 .boxes = U" ?CuErDaLoKKK"},
         // Mended: a file without a word started new games for ever.
-        Scenario{"FileWithoutAWordIsSaidAndStartsNothing", U"|", U"<F4>",
-                 U"[]   0|Aciertos: 0|Fallos: 0||-|0 over [CuErDaLoKKK] El archivo palabras.txt no contiene ninguna "
-                 U"palabra."},
+        Scenario{.name = "FileWithoutAWordIsSaidAndStartsNothing",
+                 .words = U"|",
+                 .script = {press(U"F4")},
+                 .boxes = U" [CuErDaLoKKK] El archivo palabras.txt no contiene ninguna palabra."},
         // Each empty draw asks for one new one-player game; F2 follows, not this mode again.
-        Scenario{"EmptyDrawsAskForOnePlayerGames", U"|a|b", U"<0.5><0.7><F2><0.5><0.5><F4>",
-                 U"[]   0|Aciertos: 0|Fallos: 0|Jugador1|-|0 F2! F2! F2!"},
+        Scenario{.name = "EmptyDrawsAskForOnePlayerGames",
+                 .words = U"|a|b",
+                 .script = {draw(0.5), draw(0.7), press(U"F2"), draw(0.5), draw(0.5), press(U"F4")},
+                 .status = {.turn = U"Jugador1"},
+                 .guessing = true,
+                 .notes = U" F2! F2! F2!"},
         // Mended: an empty line drawn for the next word started a new game at 0 points.
-        Scenario{"WordAfterAWinIsNeverAnEmptyLine", U"|a|b", U"<0.7><0.7><0.5><F2>a",
-                 U"[ ]   0|Aciertos: 0|Fallos: 0||1000 puntos.|1000 [¡¡¡GaNaDoR!!!] Has ganado"},
+        Scenario{.name = "WordAfterAWinIsNeverAnEmptyLine",
+                 .words = U"|a|b",
+                 .script = {draw(0.7), draw(0.7), draw(0.5), press(U"F2"), type(U"a")},
+                 .board = {.word = U" "},
+                 .points = U"1000 puntos.",
+                 .score = 1000,
+                 .guessing = true,
+                 .boxes = U" [¡¡¡GaNaDoR!!!] Has ganado"},
         // The first place the points reach takes the record, a tie going to the
         // new player; only Aceptar writes.
         // Characters the score file cannot hold are stored as it can.
-        Scenario{"RecordNameIsStoredAsTheFileCanHoldIt", U"a", U"{Mª Li 李\r\nA}<F2>abcdefghij<Aceptar>",
-                 U"[ ]  bcdefghij 9|Aciertos: 0|Fallos: 9||-|1000 over [¡¡¡GaNaDoR!!!] Has ganado [PeRdEdOr] Has "
-                 U"perdido...\r\nLa palabra era: a ?Record closed puntuaciones.txt=Mª Li ?  "
-                 U"A\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n"},
-        Scenario{"RecordTiesTakeThePlace", U"a", U"{Ana}<F2>aaabcdefghij",
-                 U"[ ]  bcdefghij 9|Aciertos: 0|Fallos: 9||-|3000 over [¡¡¡GaNaDoR!!!] Has ganado++ [PeRdEdOr] Has "
-                 U"perdido...\r\nLa palabra era: a ?Record A 5000 Ana 3000 B 3000",
-                 U"", ranked},
-        Scenario{"RecordTiesTheThirdPlaceAndAceptarSavesIt", U"a", U"{Ana}<F2>aabcdefghij<Aceptar>",
-                 U"[ ]  bcdefghij 9|Aciertos: 0|Fallos: 9||-|2000 over [¡¡¡GaNaDoR!!!] Has ganado+ [PeRdEdOr] Has "
-                 U"perdido...\r\nLa palabra era: a ?Record closed "
-                 U"puntuaciones.txt=A\r\n5000\r\nB\r\n3000\r\nAna\r\n2000\r\n",
-                 U"", ranked},
-        Scenario{"NoRecordBelowThirdPlace", U"a", U"{Ana}<F2>abcdefghij",
-                 U"[ ]  bcdefghij 9|Aciertos: 0|Fallos: 9||-|1000 over [¡¡¡GaNaDoR!!!] Has ganado [PeRdEdOr] Has "
-                 U"perdido...\r\nLa palabra era: a",
-                 U"", ranked},
-        Scenario{"PlaceWithoutANumberReadsAsTheDefault", U"a", U"{Ana}<F2>abcdefghij",
-                 U"[ ]  bcdefghij 9|Aciertos: 0|Fallos: 9||-|1000 over [¡¡¡GaNaDoR!!!] Has ganado [PeRdEdOr] Has "
-                 U"perdido...\r\nLa palabra era: a ?Record A 5000 Ana 1000 Quiro 1000",
-                 U"", "A\r\n5000\r\nB\r\nmucho\r\n"},
+        Scenario{.name = "RecordNameIsStoredAsTheFileCanHoldIt",
+                 .words = U"a",
+                 .script = {answer(U"Mª Li 李\r\nA"), press(U"F2"), type(U"abcdefghij"), accept_scores},
+                 .board = {.word = U" ", .wrong = U"bcdefghij", .pieces = 9},
+                 .status = {.misses = U"Fallos: 9"},
+                 .score = 1000,
+                 .boxes = U" [¡¡¡GaNaDoR!!!] Has ganado [PeRdEdOr] Has perdido...\r\nLa palabra era: a ?Record",
+                 .notes = U" closed",
+                 .files = U" puntuaciones.txt=Mª Li ?  A\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n"},
+        Scenario{.name = "RecordTiesTakeThePlace",
+                 .words = U"a",
+                 .scores = ranked,
+                 .script = {answer(U"Ana"), press(U"F2"), type(U"aaabcdefghij")},
+                 .board = {.word = U" ", .wrong = U"bcdefghij", .pieces = 9},
+                 .status = {.misses = U"Fallos: 9"},
+                 .score = 3000,
+                 .boxes = U" [¡¡¡GaNaDoR!!!] Has ganado++ [PeRdEdOr] Has perdido...\r\nLa palabra era: a ?Record",
+                 .table = U" A 5000 Ana 3000 B 3000"},
+        Scenario{.name = "RecordTiesTheThirdPlaceAndAceptarSavesIt",
+                 .words = U"a",
+                 .scores = ranked,
+                 .script = {answer(U"Ana"), press(U"F2"), type(U"aabcdefghij"), accept_scores},
+                 .board = {.word = U" ", .wrong = U"bcdefghij", .pieces = 9},
+                 .status = {.misses = U"Fallos: 9"},
+                 .score = 2000,
+                 .boxes = U" [¡¡¡GaNaDoR!!!] Has ganado+ [PeRdEdOr] Has perdido...\r\nLa palabra era: a ?Record",
+                 .notes = U" closed",
+                 .files = U" puntuaciones.txt=A\r\n5000\r\nB\r\n3000\r\nAna\r\n2000\r\n"},
+        Scenario{.name = "NoRecordBelowThirdPlace",
+                 .words = U"a",
+                 .scores = ranked,
+                 .script = {answer(U"Ana"), press(U"F2"), type(U"abcdefghij")},
+                 .board = {.word = U" ", .wrong = U"bcdefghij", .pieces = 9},
+                 .status = {.misses = U"Fallos: 9"},
+                 .score = 1000,
+                 .boxes = U" [¡¡¡GaNaDoR!!!] Has ganado [PeRdEdOr] Has perdido...\r\nLa palabra era: a"},
+        Scenario{.name = "PlaceWithoutANumberReadsAsTheDefault",
+                 .words = U"a",
+                 .scores = "A\r\n5000\r\nB\r\nmucho\r\n",
+                 .script = {answer(U"Ana"), press(U"F2"), type(U"abcdefghij")},
+                 .board = {.word = U" ", .wrong = U"bcdefghij", .pieces = 9},
+                 .status = {.misses = U"Fallos: 9"},
+                 .score = 1000,
+                 .boxes = U" [¡¡¡GaNaDoR!!!] Has ganado [PeRdEdOr] Has perdido...\r\nLa palabra era: a ?Record",
+                 .table = U" A 5000 Ana 1000 Quiro 1000"},
         // Other modes compare the points of the last one-player game.
-        Scenario{"OtherModesKeepTheLastOnePlayerPoints", U"a", U"<F2>aaaabcdefghij<Cancelar><F4>bcdefghij",
-                 U"[ ]  bcdefghij 9|Aciertos: 0|Fallos: 9|Jugador2|-|4000 over [¡¡¡GaNaDoR!!!] Has ganado+++ "
-                 U"[PeRdEdOr] Has perdido...\r\nLa palabra era: a ?Record [PeRdEdOr] Has perdido...\r\nLa palabra era: "
-                 U"a ?Record closed A 5000  4000 B 3000",
-                 U"", ranked},
-        Scenario{"ViewingThenAceptarLeavesTheFile", U"a", U"<Ver><Aceptar>", U" closed", U"",
-                 "Ana\r\n5000\r\nBea\r\n 2000\r\nCid\r\nmore"},
-        Scenario{
-            "BorrarWritesTheDefaultTableAtOnce", U"a", U"<Ver><Borrar>",
-            U" Quiro 1000 Quiro 1000 Quiro 1000 puntuaciones.txt=Quiro\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n",
-            U"", ranked},
+        Scenario{.name = "OtherModesKeepTheLastOnePlayerPoints",
+                 .words = U"a",
+                 .scores = ranked,
+                 .script = {press(U"F2"), type(U"aaaabcdefghij"), cancel_scores, press(U"F4"), type(U"bcdefghij")},
+                 .board = {.word = U" ", .wrong = U"bcdefghij", .pieces = 9},
+                 .status = {.misses = U"Fallos: 9", .turn = U"Jugador2"},
+                 .score = 4000,
+                 .boxes = U" [¡¡¡GaNaDoR!!!] Has ganado+++ [PeRdEdOr] Has perdido...\r\nLa palabra era: a ?Record "
+                          U"[PeRdEdOr] Has perdido...\r\nLa palabra era: a ?Record",
+                 .notes = U" closed",
+                 .table = U" A 5000  4000 B 3000"},
+        Scenario{.name = "ViewingThenAceptarLeavesTheFile",
+                 .words = U"a",
+                 .scores = "Ana\r\n5000\r\nBea\r\n 2000\r\nCid\r\nmore",
+                 .script = {view_scores, accept_scores},
+                 .notes = U" closed"},
+        Scenario{.name = "BorrarWritesTheDefaultTableAtOnce",
+                 .words = U"a",
+                 .scores = ranked,
+                 .script = {view_scores, erase_scores},
+                 .table = U" Quiro 1000 Quiro 1000 Quiro 1000",
+                 .files = U" puntuaciones.txt=Quiro\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n"},
         // Mended: the title-bar close after a viewing left it viewing only, and Aceptar
         // then threw the next record away.
-        Scenario{"RecordAfterAViewingClosedByTheTitleBarIsSaved", U"a", U"<Ver><Cerrar>{Eva}<F2>aabcdefghij<Aceptar>",
-                 U"[ ]  bcdefghij 9|Aciertos: 0|Fallos: 9||-|2000 over [¡¡¡GaNaDoR!!!] Has ganado+ [PeRdEdOr] Has "
-                 U"perdido...\r\nLa palabra era: a ?Record closed "
-                 U"puntuaciones.txt=A\r\n5000\r\nB\r\n3000\r\nEva\r\n2000\r\n",
-                 U"", ranked},
-        Scenario{"ScoreFileReadsWholePlaces", U"a", U"<Ver>", U"   3000 Quiro 1000 Muñoz 1000", U"",
-                 "\r\n 3000\r\nBea\r\nabc\r\nMu\xF1oz\r\n1000\r\nEva\r\n9000\r\n"},
-        Scenario{"ScoreFileWithAByteOrderMark", U"a", U"<Ver>", U" Ñu 3000 Quiro 1000 Quiro 1000", U"",
-                 "\xEF\xBB\xBF\xC3\x91u\r\n3000\r\n"},
-        Scenario{"MissingScoreFileReadsAsTheDefault", U"a", U"<-puntuaciones.txt><Ver>",
-                 U" Quiro 1000 Quiro 1000 Quiro 1000"},
+        Scenario{
+            .name = "RecordAfterAViewingClosedByTheTitleBarIsSaved",
+            .words = U"a",
+            .scores = ranked,
+            .script = {view_scores, close_scores, answer(U"Eva"), press(U"F2"), type(U"aabcdefghij"), accept_scores},
+            .board = {.word = U" ", .wrong = U"bcdefghij", .pieces = 9},
+            .status = {.misses = U"Fallos: 9"},
+            .score = 2000,
+            .boxes = U" [¡¡¡GaNaDoR!!!] Has ganado+ [PeRdEdOr] Has perdido...\r\nLa palabra era: a ?Record",
+            .notes = U" closed",
+            .files = U" puntuaciones.txt=A\r\n5000\r\nB\r\n3000\r\nEva\r\n2000\r\n"},
+        Scenario{.name = "ScoreFileReadsWholePlaces",
+                 .words = U"a",
+                 .scores = "\r\n 3000\r\nBea\r\nabc\r\nMu\xF1oz\r\n1000\r\nEva\r\n9000\r\n",
+                 .script = {view_scores},
+                 .table = U"   3000 Quiro 1000 Muñoz 1000"},
+        Scenario{.name = "ScoreFileWithAByteOrderMark",
+                 .words = U"a",
+                 .scores = "\xEF\xBB\xBF\xC3\x91u\r\n3000\r\n",
+                 .script = {view_scores},
+                 .table = U" Ñu 3000 Quiro 1000 Quiro 1000"},
+        Scenario{.name = "MissingScoreFileReadsAsTheDefault",
+                 .words = U"a",
+                 .script = {remove_file("puntuaciones.txt"), view_scores},
+                 .table = U" Quiro 1000 Quiro 1000 Quiro 1000"},
         // A missing word file is a first run: the built-in words, and the default
         // table unless records are there (mended: they were replaced).
-        Scenario{"FirstRunWritesBothFiles", U"a", U"<-palabras.txt><-puntuaciones.txt><Inicio>",
-                 U" ~palabras.txt ~puntuaciones.txt "
-                 U"palabras.txt=Calle\r\nCoChE\r\nMoTo\r\nMaNteQuIlla\r\nMiErDa\r\nSilla\r\n…456 "
-                 U"puntuaciones.txt=Quiro\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n"},
-        Scenario{"FirstRunKeepsTheRecords", U"a", U"<-palabras.txt><Inicio>",
-                 U" ~palabras.txt ~puntuaciones.txt "
-                 U"palabras.txt=Calle\r\nCoChE\r\nMoTo\r\nMaNteQuIlla\r\nMiErDa\r\nSilla\r\n…456",
-                 U"", ranked},
-        Scenario{"WordFileWithoutWordsIsNoFirstRun", U"", U"<-puntuaciones.txt><Inicio>",
-                 U" ~palabras.txt ~puntuaciones.txt"},
+        Scenario{.name = "FirstRunWritesBothFiles",
+                 .words = U"a",
+                 .script = {remove_file("palabras.txt"), remove_file("puntuaciones.txt"), restart},
+                 .files = U" ~palabras.txt ~puntuaciones.txt "
+                          U"palabras.txt=Calle\r\nCoChE\r\nMoTo\r\nMaNteQuIlla\r\nMiErDa\r\nSilla\r\n…456 "
+                          U"puntuaciones.txt=Quiro\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n"},
+        Scenario{.name = "FirstRunKeepsTheRecords",
+                 .words = U"a",
+                 .scores = ranked,
+                 .script = {remove_file("palabras.txt"), restart},
+                 .files = U" ~palabras.txt ~puntuaciones.txt "
+                          U"palabras.txt=Calle\r\nCoChE\r\nMoTo\r\nMaNteQuIlla\r\nMiErDa\r\nSilla\r\n…456"},
+        Scenario{.name = "WordFileWithoutWordsIsNoFirstRun",
+                 .words = U"",
+                 .script = {remove_file("puntuaciones.txt"), restart},
+                 .files = U" ~palabras.txt ~puntuaciones.txt"},
         // A viewing does not outlast a restart: Aceptar then saves the table, as the game writes it.
-        Scenario{"ViewingEndsAtARestart", U"a", U"<Ver><Inicio><Aceptar>",
-                 U" closed ~palabras.txt ~puntuaciones.txt "
-                 U"puntuaciones.txt=Ana\r\n5000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n",
-                 U"", "Ana\n5000\n"},
+        Scenario{
+            .name = "ViewingEndsAtARestart",
+            .words = U"a",
+            .scores = "Ana\n5000\n",
+            .script = {view_scores, restart, accept_scores},
+            .notes = U" closed",
+            .files =
+                U" ~palabras.txt ~puntuaciones.txt puntuaciones.txt=Ana\r\n5000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n"},
         // The dialog keeps the first 20 characters of whatever is typed or pasted;
         // an empty text adds nothing (mended: it added an empty line, drawn later).
-        Scenario{"AddedWordsKeepTwentyCharacters", U"Sol", U"<+abcdefghijklmnopqrst><+abcdeXfghijklmnopqrst><+>",
-                 U" closed beep closed closed palabras.txt=Sol\r\nabcdefghijklmnopqrst\r\nabcdeXfghijklmnopqrs\r…49"},
-        Scenario{"AddedWordInTheFilesFormat", U"Sol", U"<+CaMiÓn>", U" closed palabras.txt=Sol\r\nCaMiÓn\r\n"},
-        Scenario{"WordTheFileCannotHoldIsRefused", U"Sol", U"<+日本><+Sol\nMar>",
-                 U" [Error] La palabra contiene caracteres no válidos.+"}),
+        Scenario{.name = "AddedWordsKeepTwentyCharacters",
+                 .words = U"Sol",
+                 .script = {add_word(U"abcdefghijklmnopqrst"), add_word(U"abcdeXfghijklmnopqrst"), add_word(U"")},
+                 .notes = U" closed beep closed closed",
+                 .files = U" palabras.txt=Sol\r\nabcdefghijklmnopqrst\r\nabcdeXfghijklmnopqrs\r…49"},
+        Scenario{.name = "AddedWordInTheFilesFormat",
+                 .words = U"Sol",
+                 .script = {add_word(U"CaMiÓn")},
+                 .notes = U" closed",
+                 .files = U" palabras.txt=Sol\r\nCaMiÓn\r\n"},
+        Scenario{.name = "WordTheFileCannotHoldIsRefused",
+                 .words = U"Sol",
+                 .script = {add_word(U"日本"), add_word(U"Sol\nMar")},
+                 .boxes = U" [Error] La palabra contiene caracteres no válidos.+"}),
     CaseName{});
 
 TEST(SpokenWord, GivesTheLengthAndTheSlotsThatFit)

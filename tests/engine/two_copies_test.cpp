@@ -48,6 +48,7 @@ TEST(TwoCopies, NoRecordThatBelongsInTheTableIsLost)
         DiskFileSystem files;
         Copy ana{files, folder, U"Ana"}, bea{files, folder, U"Bea"};
         for (const char step : std::string_view(row.steps)) {
+            ASSERT_NE(std::string_view("aAbB").find(step), std::string_view::npos) << "no such step: " << step;
             Copy& copy = std::tolower(step) == 'a' ? ana : bea;
             const std::int32_t points = &copy == &ana ? row.ana : row.bea;
             if (std::islower(step))

@@ -8,7 +8,8 @@
 // the file already in place.
 class FailingSteps final : public SystemFileSteps {
 public:
-    enum class Step { none, writable, open, write, flush, sync, close, link, rename, sync_directory };
+    // A walk from `none` to `end` meets every step, also one added later before `end`.
+    enum class Step { none, writable, open, write, flush, sync, close, link, rename, sync_directory, end };
     using Path = std::filesystem::path;
 
     explicit FailingSteps(Step step, Naming naming = namings[0]) : SystemFileSteps(naming), failing(step) {}

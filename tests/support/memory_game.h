@@ -1,7 +1,10 @@
 #pragma once
 #include <algorithm>
+#include <functional>
 #include <map>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "engine/add_words.h"
 #include "engine/deferred_game.h"
@@ -12,8 +15,14 @@
 #include "text/cp1252.h"
 #include "text/decimal.h"
 
+struct MemoryGame;
+
+// One thing the players do; a script is a list of them, made by the functions below.
+using Step = std::function<void(MemoryGame&)>;
+using Script = std::vector<Step>;
+
 // The whole core over files in memory, started up, played from a script; what
-// the players would notice comes back as one line of text.
+// the players would notice is gathered as they would see it.
 struct MemoryGame final : BoardView, ScoreTableView, DeferredGame, AddWordsView {
     MemoryFileSystem files;
     FixedDirectory directory;
@@ -24,14 +33,13 @@ struct MemoryGame final : BoardView, ScoreTableView, DeferredGame, AddWordsView 
     AddWords dialog{core.words, prompts, *this};
     std::map<std::filesystem::path, std::string> files_before;
     std::u32string said;  // every announcement, each ended by " | "
-    std::u32string notes; // beeps, closed windows, new games asked for
-    std::u32string boxes; // every box, "?title" for a question
+    std::u32string notes; // " beep", " closed" (a window), " F2!" (a new game asked for)
+    std::u32string boxes; // every box, " [title] text", " ?title" for an input box, "+" for one like the last
     std::u32string last_box;
     std::size_t inputs_seen = 0;
     Board shown;      // the board as the screen shows it
     ScoreCells table; // the score window's cells while it is open
     bool table_open = false;
-    bool played = false; // a game key or command was used
 
     // words: the lines of palabras.txt, split at '|', in Windows-1252 with CR LF.
     explicit MemoryGame(std::u32string_view words = U"Feo",
@@ -43,7 +51,6 @@ struct MemoryGame final : BoardView, ScoreTableView, DeferredGame, AddWordsView 
             bytes += encode_cp1252(words.substr(0, end)).value() + "\r\n";
         }
         files.files[core.scores.path()] = std::move(scores);
-        // A box like the one before it is noted as "+".
         prompts.while_open = [this] {
             const bool input = prompts.inputs.size() > inputs_seen;
             inputs_seen = prompts.inputs.size();
@@ -56,6 +63,12 @@ struct MemoryGame final : BoardView, ScoreTableView, DeferredGame, AddWordsView 
         game.start_up();
         files_before = files.files;
         files.leftovers_removed.clear();
+    }
+
+    void play(const Script& script)
+    {
+        for (const Step& step : script)
+            step(*this);
     }
 
     // Only the part the game says changed is taken: a change it keeps quiet
@@ -92,63 +105,30 @@ struct MemoryGame final : BoardView, ScoreTableView, DeferredGame, AddWordsView 
     void show_text(const std::u32string&, std::size_t) override {}
     void beep() override { notes += U" beep"; }
 
-    // {text} queues an answer for the next input box (Cancel once none is left);
-    // <F2> to <F6> are the new-game keys; <+text> types text in the add-words
-    // dialog and presses Enter; <0.5> queues a draw; <Ver>, <Aceptar>,
-    // <Cancelar>, <Borrar> and <Cerrar> work the score window; <Inicio> starts
-    // the game up again, <-name> deletes a file; any other character is typed.
-    void play(std::u32string_view script)
-    {
-        ScoreTableEditor& editor = core.score_table;
-        while (!script.empty()) {
-            const std::size_t end = script.find(script[0] == U'{' ? U'}' : U'>');
-            const std::u32string_view c = script.substr(1, end - 1);
-            if (script[0] == U'{')
-                prompts.answers.emplace_back(c);
-            else if (script[0] != U'<')
-                played = true, game.type_character(script[0]);
-            else if (c[0] == U'F')
-                played = true, game.new_game(std::find_if(modes.begin(), modes.end(), [c](const ModeRules& m) {
-                                                 return m.key == c;
-                                             })->mode);
-            else if (c[0] == U'+')
-                dialog.text_changed(std::u32string{c.substr(1)}, 0), dialog.key_pressed(U'\r');
-            else if (c[0] == U'-')
-                remove(directory.path() / std::string(c.begin() + 1, c.end()));
-            else if (c[0] == U'0')
-                random.values.push_back(std::stod(std::string(c.begin(), c.end())));
-            else
-                c == U"Ver"        ? editor.open_for_viewing()
-                : c == U"Aceptar"  ? editor.accept()
-                : c == U"Cancelar" ? editor.cancel()
-                : c == U"Borrar"   ? editor.erase()
-                : c == U"Cerrar"   ? editor.closed()
-                                   : game.start_up();
-            script.remove_prefix(script[0] == U'{' || script[0] == U'<' ? end + 1 : 1);
-        }
-    }
-
     void remove(const std::filesystem::path& path) { files.files.erase(path), files_before.erase(path); }
 
-    // The board once a game key or command was used: the slots, the letters
-    // right and wrong, the pieces shown, the status bar, the points or "-" when
-    // hidden, the score, and "over" once guessing is off. Then the boxes, the
-    // notes, the score window while open, the leftovers swept ("~") and the
-    // files written, cut after 48 bytes.
-    std::u32string seen() const
+    // The slots as shown, a blank for a letter not found yet.
+    std::u32string word() const
     {
-        const Board& b = shown;
-        std::u32string all = played ? U"[" : U"";
-        for (std::size_t i = 0; i < b.slots.size(); ++i)
-            all += b.slots.shown(i);
-        if (played)
-            all += U"] " + b.right_letters + U" " + b.wrong_letters + U" " +
-                   decimal(std::count(b.pieces.begin(), b.pieces.end(), true)) + U"|" + b.hits_text + U"|" +
-                   b.misses_text + U"|" + b.turn_text + U"|" + (b.points_shown ? b.points : U"-") + U"|" +
-                   decimal(game.state().score) + (game.state().guessing_on ? U"" : U" over");
-        all += boxes + notes;
+        std::u32string slots;
+        for (std::size_t i = 0; i < shown.slots.size(); ++i)
+            slots += shown.slots.shown(i);
+        return slots;
+    }
+    int pieces() const { return static_cast<int>(std::count(shown.pieces.begin(), shown.pieces.end(), true)); }
+    // The score window's cells while it is open, each after a blank.
+    std::u32string open_table() const
+    {
+        std::u32string cells;
         for (const std::u32string& cell : table)
-            all += table_open ? U" " + cell : U"";
+            cells += table_open ? U" " + cell : U"";
+        return cells;
+    }
+    // The leftovers swept, " ~name", and the files written, " name=bytes", cut
+    // after 48 bytes and then followed by "…" and the size.
+    std::u32string files_touched() const
+    {
+        std::u32string all;
         for (const auto& path : files.leftovers_removed)
             all += U" ~" + decode_cp1252(path.filename().string());
         for (const auto& [path, bytes] : files.files) {
@@ -159,3 +139,57 @@ struct MemoryGame final : BoardView, ScoreTableView, DeferredGame, AddWordsView 
         return all;
     }
 };
+
+// The next input box is answered with text; an empty text is Cancel, as is a
+// box no answer is left for.
+inline Step answer(std::u32string text)
+{
+    return [text](MemoryGame& g) { g.prompts.answers.push_back(text); };
+}
+
+// The key of a mode in the modes' table, "F2" to "F6"; any other fails the test.
+inline Step press(std::u32string key)
+{
+    return [key](MemoryGame& g) {
+        const auto mode = std::find_if(modes.begin(), modes.end(), [&key](const ModeRules& m) { return m.key == key; });
+        if (mode == modes.end())
+            throw std::invalid_argument("no mode starts with this key");
+        g.game.new_game(mode->mode);
+    };
+}
+
+// Each character typed in the main window.
+inline Step type(std::u32string characters)
+{
+    return [characters](MemoryGame& g) {
+        for (const char32_t c : characters)
+            g.game.type_character(c);
+    };
+}
+
+// Typed or pasted into the add-words dialog, then Enter.
+inline Step add_word(std::u32string text)
+{
+    return [text](MemoryGame& g) { g.dialog.text_changed(text, 0), g.dialog.key_pressed(U'\r'); };
+}
+
+// The dice's next value, in [0, 1).
+inline Step draw(double value)
+{
+    return [value](MemoryGame& g) { g.random.values.push_back(value); };
+}
+
+inline Step remove_file(std::string name)
+{
+    return [name](MemoryGame& g) { g.remove(g.directory.path() / name); };
+}
+
+// The game started again, as a new copy of the program would.
+inline const Step restart = [](MemoryGame& g) { g.game.start_up(); };
+
+// The score window: opened from the menu, its buttons, its title bar's close box.
+inline const Step view_scores = [](MemoryGame& g) { g.core.score_table.open_for_viewing(); };
+inline const Step accept_scores = [](MemoryGame& g) { g.core.score_table.accept(); };
+inline const Step cancel_scores = [](MemoryGame& g) { g.core.score_table.cancel(); };
+inline const Step erase_scores = [](MemoryGame& g) { g.core.score_table.erase(); };
+inline const Step close_scores = [](MemoryGame& g) { g.core.score_table.closed(); };
