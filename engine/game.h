@@ -71,6 +71,8 @@ private:
     void new_several_player_game();
     // "X jugadores vs Ordenador": players 2 to N guess a drawn word in turn.
     void new_several_player_against_computer_game();
+    // The word of a new game of the mode, from whoever sets it; nothing when none is given.
+    std::optional<std::u32string> word_for(Mode mode);
     // The mode's word is about to be laid out: its turns start.
     void start_turns(Mode mode, int last_player);
 

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "engine/deferred_game.h"
 #include "engine/game.h"
 #include "engine/game_text.h"
@@ -24,7 +26,7 @@ void Game::new_game(Mode mode)
 
 void Game::new_one_player_game()
 {
-    std::optional<std::u32string> word = draw_word(/*until_word=*/false);
+    std::optional<std::u32string> word = word_for(Mode::one_player);
     if (!word)
         return;
     show_points(true);
@@ -36,17 +38,14 @@ void Game::new_one_player_game()
 
 void Game::new_two_player_game()
 {
-    // The score display goes, and the roles swap, even when no word is given: the
-    // other player is asked next time. The game on screen keeps its own mode.
+    // The score display goes even when no word is given; the game on screen keeps its own mode.
     show_points(false);
-    const int setter = m_state.next_setter;
-    m_state.next_setter = 3 - setter;
-    std::optional<std::u32string> word = ask_word(game_text::player_name(setter));
+    std::optional<std::u32string> word = word_for(Mode::two_players);
     if (!word)
         return;
     start_turns(Mode::two_players, 0);
-    const int guesser = 3 - setter; // the other of the two
-    set_turn(game_text::player_name(guesser));
+    // The one who types the next word guesses this one.
+    set_turn(game_text::player_name(m_state.next_setter));
     reset_counts();
     start_word(std::move(*word));
 }
@@ -55,7 +54,7 @@ void Game::new_pair_against_computer_game()
 {
     show_points(false);
     m_state.next_setter = 2;
-    std::optional<std::u32string> word = draw_word(/*until_word=*/false);
+    std::optional<std::u32string> word = word_for(Mode::pair_against_computer);
     if (!word)
         return;
     start_turns(Mode::pair_against_computer, 2);
@@ -68,7 +67,7 @@ void Game::new_several_player_game()
     const std::optional<int> count = ask_player_count();
     if (!count)
         return;
-    std::optional<std::u32string> word = ask_word(game_text::player_name(1));
+    std::optional<std::u32string> word = word_for(Mode::several_players);
     if (!word)
         return;
     start_turns(Mode::several_players, *count);
@@ -82,7 +81,7 @@ void Game::new_several_player_against_computer_game()
     if (!count)
         return;
     // An empty line drawn here is played on: the first key completes the word.
-    std::optional<std::u32string> word = draw_word(/*until_word=*/false);
+    std::optional<std::u32string> word = word_for(Mode::several_against_computer);
     if (!word)
         return;
     start_turns(Mode::several_against_computer, *count);
@@ -98,6 +97,21 @@ void Game::start_turns(Mode mode, int last_player)
     m_state.last_player = last_player;
     if (turns != TurnOrder::none)
         set_turn(game_text::player_name(m_state.player_in_turn));
+}
+
+std::optional<std::u32string> Game::word_for(Mode mode)
+{
+    switch (rules_of(mode).setter) {
+    case WordSetter::computer:
+        return draw_word(/*until_word=*/false);
+    case WordSetter::first_player:
+        return ask_word(game_text::player_name(1));
+    case WordSetter::pair_in_turn:
+        break;
+    }
+    // The roles swap even when no word is given: the other player is asked next time.
+    const int setter = std::exchange(m_state.next_setter, 3 - m_state.next_setter);
+    return ask_word(game_text::player_name(setter));
 }
 
 std::optional<int> Game::ask_player_count()
