@@ -33,13 +33,13 @@ void AddWords::key_pressed(char32_t c)
 void AddWords::add_word()
 {
     if (m_text.empty()) {
-        m_view.close();
+        m_view.close_dialog();
         return;
     }
     switch (m_words.append(m_text)) {
     case WordFile::Append::added:
         m_view.announce(std::u32string{words_text::word_added} + lower_case(m_text) + U".");
-        m_view.close();
+        m_view.close_dialog();
         break;
     case WordFile::Append::refused:
         m_prompts.error(words_text::invalid_characters);
@@ -52,5 +52,5 @@ void AddWords::add_word()
 
 void AddWords::stop()
 {
-    m_view.close();
+    m_view.close_dialog();
 }

@@ -11,7 +11,7 @@ public:
     virtual ~AddWordsView() = default;
     virtual void show_text(const std::u32string& text, std::size_t caret) = 0;
     virtual void beep() = 0;
-    virtual void close() = 0;
+    virtual void close_dialog() = 0;
     // What the dialog did, said by a screen reader.
     virtual void announce(std::u32string_view /*text*/) {}
 };

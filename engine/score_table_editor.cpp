@@ -30,7 +30,7 @@ void ScoreTableEditor::open_for_viewing()
     viewing_only = true;
     m_record.reset();
     set_cells(read_table());
-    m_view.show();
+    m_view.open_window();
 }
 
 void ScoreTableEditor::insert_record(int place, std::int32_t points, std::u32string_view said_before)
@@ -50,7 +50,7 @@ void ScoreTableEditor::insert_record(int place, std::int32_t points, std::u32str
     // the title bar and so left viewing_only set.
     viewing_only = false;
     set_cells(with_record(m_record->placed_in, place, name, points));
-    m_view.show();
+    m_view.open_window();
 }
 
 std::optional<ScoreCells> ScoreTableEditor::place_again(Record& record)
@@ -93,14 +93,14 @@ void ScoreTableEditor::accept()
     }
     m_record.reset();
     viewing_only = false;
-    m_view.close();
+    m_view.close_window();
 }
 
 void ScoreTableEditor::cancel()
 {
     m_record.reset();
     viewing_only = false;
-    m_view.close();
+    m_view.close_window();
 }
 
 void ScoreTableEditor::erase()

@@ -14,8 +14,8 @@ public:
     virtual ~ScoreTableView() = default;
     virtual void show_cells(const ScoreCells& cells) = 0;
     // Shows the window not modal, or brings it to the front when it is open.
-    virtual void show() = 0;
-    virtual void close() = 0;
+    virtual void open_window() = 0;
+    virtual void close_window() = 0;
     // What a command did, said by a screen reader.
     virtual void announce(std::u32string_view /*text*/) {}
 };

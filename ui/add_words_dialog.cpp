@@ -80,7 +80,7 @@ void AddWordsDialog::announce(std::u32string_view text)
         m_say(text);
 }
 
-void AddWordsDialog::close()
+void AddWordsDialog::close_dialog()
 {
-    QWidget::close();
+    close();
 }

@@ -15,7 +15,7 @@ public:
 
     void show_text(const std::u32string& text, std::size_t caret) override;
     void beep() override;
-    void close() override;
+    void close_dialog() override;
     void announce(std::u32string_view text) override;
     // Where what the dialog did is said: it closes as it says it.
     void speak_through(std::function<void(std::u32string_view)> say) { m_say = std::move(say); }

@@ -61,7 +61,7 @@ void ScoreWindow::show_cells(const ScoreCells& cells)
     }
 }
 
-void ScoreWindow::show()
+void ScoreWindow::open_window()
 {
     const bool opening = !isVisible();
     show_centred_on_screen(*this);
@@ -69,7 +69,7 @@ void ScoreWindow::show()
         m_accept->setFocus();
 }
 
-void ScoreWindow::close()
+void ScoreWindow::close_window()
 {
     hide();
 }

@@ -17,8 +17,8 @@ public:
     ScoreWindow();
 
     void show_cells(const ScoreCells& cells) override;
-    void show() override;
-    void close() override;
+    void open_window() override;
+    void close_window() override;
     void announce(std::u32string_view text) override;
     // Where what the window did is said: it may close as it says it.
     void speak_through(std::function<void(std::u32string_view)> say) { m_say = std::move(say); }

@@ -17,8 +17,8 @@ struct Copy final : ScoreTableView {
         prompts.answers.push_back(std::move(name));
     }
     void show_cells(const ScoreCells&) override {}
-    void show() override {}
-    void close() override {}
+    void open_window() override {}
+    void close_window() override {}
 
     ScoreFile file;
     ScriptedPrompts prompts;

@@ -98,9 +98,9 @@ struct MemoryGame final : BoardView, ScoreTableView, DeferredGame, AddWordsView 
     }
     void announce(std::u32string_view text) override { said += std::u32string{text} + U" | "; }
     void show_cells(const ScoreCells& cells) override { table = cells; }
-    void show() override { table_open = true; }
-    // The score window's and the add-words dialog's.
-    void close() override { table_open = false, notes += U" closed"; }
+    void open_window() override { table_open = true; }
+    void close_window() override { table_open = false, notes += U" closed"; }
+    void close_dialog() override { notes += U" closed"; }
     void request_one_player_game() override { notes += U" F2!"; }
     void show_text(const std::u32string&, std::size_t) override {}
     void beep() override { notes += U" beep"; }

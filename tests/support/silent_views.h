@@ -9,8 +9,9 @@ struct SilentViews final : BoardView, ScoreTableView, AddWordsView, DeferredGame
     void changed(const Board&, BoardPart) override {}
     void announce(std::u32string_view) override {}
     void show_cells(const ScoreCells&) override {}
-    void show() override {}
-    void close() override {}
+    void open_window() override {}
+    void close_window() override {}
+    void close_dialog() override {}
     void show_text(const std::u32string&, std::size_t) override {}
     void beep() override {}
     void request_one_player_game() override {}
