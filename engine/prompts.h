@@ -3,7 +3,7 @@
 #include <string_view>
 
 // The modal boxes of the window system. Both wait until the user closes them.
-enum class MessageStyle { critical = 16, information = 64 };
+enum class MessageStyle { critical, information };
 
 class Prompts {
 public:
