@@ -6,9 +6,9 @@
 #include "platform/random_source.h"
 #ifdef _WIN32
 #include "platform/windows/player_folder.h"
+#include "ui/bundled_fonts.h"
 #endif
 #include "ui/art/picture.h"
-#include "ui/bundled_fonts.h"
 #include "ui/dialog_prompts.h"
 #include "ui/first_paint.h"
 #include "ui/program.h"
@@ -22,8 +22,8 @@ int main(int argc, char* argv[])
     // desktop's launcher does on Linux; started from a folder, the game uses it.
     if (QApplication::arguments().contains(QStringLiteral("--from-menu")))
         enter_player_folder();
-#endif
     add_bundled_fonts();
+#endif
     install_spanish_qt_texts(application);
     const auto text = [](std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); };
     QApplication::setApplicationName(text(program_info::product_name));

@@ -1,5 +1,5 @@
 #pragma once
 
 // Makes the fonts shipped in the "fonts" folder beside the program available to
-// it, where the system does not have them (Windows has no Liberation fonts).
+// it: Windows has no Liberation fonts, which a Linux package depends on instead.
 void add_bundled_fonts();
