@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/descriptor.h"
 #include "platform/file_system.h"
 
 // What DiskFileSystem asks of the system beyond writing, one implementation per
@@ -15,5 +16,8 @@ FileSystem::Read read(const std::filesystem::path& path, std::string& bytes);
 std::unique_ptr<FileLock> lock_directory(const std::filesystem::path& directory);
 // Removes the file at name unless a writer still holds it, or it is not a plain file.
 void remove_unless_held(const std::filesystem::path& name);
+// A second descriptor of the same open file, closed apart from the first; not
+// open when none can be had.
+Descriptor duplicate(const Descriptor& file);
 
 } // namespace disk_access

@@ -82,4 +82,10 @@ void remove_unless_held(const std::filesystem::path& name)
         ::unlink(name.c_str());
 }
 
+// Not inherited by a program the game might start.
+Descriptor duplicate(const Descriptor& file)
+{
+    return Descriptor(::fcntl(file.get(), F_DUPFD_CLOEXEC, 0));
+}
+
 } // namespace disk_access

@@ -47,16 +47,6 @@ bool lock(TemporaryFile& file)
     return false;
 }
 
-// A stream of its own, so closing it leaves the descriptor and its lock.
-std::FILE* open_stream(const Descriptor& file)
-{
-    Descriptor copy(::fcntl(file.get(), F_DUPFD_CLOEXEC, 0));
-    std::FILE* stream = copy.is_open() ? ::fdopen(copy.get(), "wb") : nullptr;
-    if (stream != nullptr)
-        copy.release();
-    return stream;
-}
-
 } // namespace
 
 bool PosixFileSteps::writable(const std::filesystem::path& path)

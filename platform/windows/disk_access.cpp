@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <io.h>
 #include <windows.h>
 
 #include "platform/windows/handle.h"
@@ -97,6 +98,11 @@ void remove_unless_held(const std::filesystem::path& name)
         return;
     FILE_DISPOSITION_INFO removed{TRUE};
     ::SetFileInformationByHandle(file.get(), FileDispositionInfo, &removed, sizeof removed);
+}
+
+Descriptor duplicate(const Descriptor& file)
+{
+    return Descriptor(::_dup(file.get()));
 }
 
 } // namespace disk_access

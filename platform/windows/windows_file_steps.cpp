@@ -8,17 +8,6 @@
 
 namespace {
 
-// A stream of its own, on a copy of the handle, so closing it leaves the file
-// open and held through its descriptor.
-std::FILE* open_stream(const Descriptor& file)
-{
-    Descriptor copy(::_dup(file.get()));
-    std::FILE* stream = copy.is_open() ? ::_fdopen(copy.get(), "wb") : nullptr;
-    if (stream != nullptr)
-        copy.release();
-    return stream;
-}
-
 // Created anew, or nothing when the name is taken. Others may read it and, so the
 // rename can move it while it is open, delete it; none may write it.
 Handle create_new(const std::filesystem::path& name)
