@@ -2,15 +2,13 @@
 // once. Each file is measured both ways in the same run so the two compare.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <sstream>
-#include <stdlib.h>
 #include <string>
 
 #include "bench/spanish_words.h"
-#include "platform/current_directory.h"
 #include "platform/disk_file_system.h"
 #include "platform/random_source.h"
+#include "tests/support/temporary_directory.h"
 #include "text/composition.h"
 #include "text/utf8.h"
 #include "words/word_file.h"
@@ -43,32 +41,10 @@ std::string marks_apart_list(std::int64_t lines)
 
 using WordList = std::string (*)(std::int64_t);
 
-class WordFileDirectory final : public CurrentDirectory {
-public:
-    explicit WordFileDirectory(const std::string& bytes)
-    {
-        auto pattern = (std::filesystem::temp_directory_path() / "cuerdalokkk-bench.XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot make a temporary directory");
-        m_path = pattern;
-        std::ofstream(m_path / "palabras.txt", std::ios::binary) << bytes;
-    }
-    WordFileDirectory(const WordFileDirectory&) = delete;
-    WordFileDirectory& operator=(const WordFileDirectory&) = delete;
-    ~WordFileDirectory() override
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    std::filesystem::path path() const override { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
 void read_word_file(benchmark::State& state, WordList list)
 {
-    const WordFileDirectory directory(list(state.range(0)));
+    const TemporaryDirectory directory;
+    directory.write("palabras.txt", list(state.range(0)));
     DiskFileSystem files;
     // Into fresh memory each time, as every draw reads the file afresh.
     for (auto _ : state) {
@@ -80,7 +56,8 @@ void read_word_file(benchmark::State& state, WordList list)
 
 void draw_word(benchmark::State& state, WordList list)
 {
-    const WordFileDirectory directory(list(state.range(0)));
+    const TemporaryDirectory directory;
+    directory.write("palabras.txt", list(state.range(0)));
     DiskFileSystem files;
     ClockRandomSource random;
     WordFile words(files, directory, random);
