@@ -47,6 +47,12 @@ struct Scenario {
     std::optional<std::u32string> said = std::nullopt; // what a screen reader was told; not checked when none
 };
 
+// A failing row is named, not dumped as bytes.
+void PrintTo(const Scenario& s, std::ostream* out)
+{
+    *out << s.name;
+}
+
 class Play : public testing::TestWithParam<Scenario> {};
 
 TEST_P(Play, ShowsWhatThePlayersExpect)
@@ -199,6 +205,12 @@ INSTANTIATE_TEST_SUITE_P(
                  .boxes = U" ?Jugador2 ?Jugador1 ?Jugador2 ?Jugador1"},
         Scenario{.name = "AnotherModeLetsJugador2SetTheNextWord",
                  .script = {answer(U"Uno"), answer(U"Dos"), press(U"F3"), press(U"F2"), press(U"F3")},
+                 .board = {.word = U"   "},
+                 .status = {.turn = U"Jugador1"},
+                 .guessing = true,
+                 .boxes = U" ?Jugador2+"},
+        Scenario{.name = "PairAgainstTheComputerLetsJugador2SetTheNextWord",
+                 .script = {answer(U"Uno"), answer(U"Dos"), press(U"F3"), press(U"F4"), press(U"F3")},
                  .board = {.word = U"   "},
                  .status = {.turn = U"Jugador1"},
                  .guessing = true,
