@@ -67,10 +67,9 @@ private:
     void new_two_player_game();
     // "2 Jugadores vs Ordenador": Jugador1 and Jugador2 take turns on a drawn word.
     void new_pair_against_computer_game();
-    // "X jugadores": Jugador1 types a word, players 2 to N guess it in turn.
-    void new_several_player_game();
-    // "X jugadores vs Ordenador": players 2 to N guess a drawn word in turn.
-    void new_several_player_against_computer_game();
+    // "X jugadores" (Jugador1 types the word) and "X jugadores vs Ordenador" (a
+    // drawn word): players 2 to N guess it in turn.
+    void new_several_player_game(Mode mode);
     // The word of a new game of the mode, from whoever sets it; nothing when none is given.
     std::optional<std::u32string> word_for(Mode mode);
     // The mode's word is about to be laid out: its turns start.

@@ -18,9 +18,8 @@ void Game::new_game(Mode mode)
     case Mode::pair_against_computer:
         return new_pair_against_computer_game();
     case Mode::several_players:
-        return new_several_player_game();
     case Mode::several_against_computer:
-        return new_several_player_against_computer_game();
+        return new_several_player_game(mode);
     }
 }
 
@@ -62,29 +61,16 @@ void Game::new_pair_against_computer_game()
     play_twice(std::move(*word));
 }
 
-void Game::new_several_player_game()
-{
-    const std::optional<int> count = ask_player_count();
-    if (!count)
-        return;
-    std::optional<std::u32string> word = word_for(Mode::several_players);
-    if (!word)
-        return;
-    start_turns(Mode::several_players, *count);
-    reset_counts();
-    start_word(std::move(*word));
-}
-
-void Game::new_several_player_against_computer_game()
+void Game::new_several_player_game(Mode mode)
 {
     const std::optional<int> count = ask_player_count();
     if (!count)
         return;
     // An empty line drawn here is played on: the first key completes the word.
-    std::optional<std::u32string> word = word_for(Mode::several_against_computer);
+    std::optional<std::u32string> word = word_for(mode);
     if (!word)
         return;
-    start_turns(Mode::several_against_computer, *count);
+    start_turns(mode, *count);
     reset_counts();
     start_word(std::move(*word));
 }
