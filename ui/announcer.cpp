@@ -4,39 +4,27 @@
 #include <QApplication>
 
 #include "ui/accessible_roles.h"
+#include "ui/announcer_voice.h"
 
 namespace {
 // Keys typed this close together are said in one breath.
 constexpr int gather_ms = 80;
-// Enough that a notice is not taken again before a screen reader has read it.
-constexpr std::size_t notice_count = 8;
 } // namespace
 
-Notice::Notice(QWidget* parent) : QWidget(parent)
-{
-    setFixedSize(0, 0);
-    hide();
-}
-
-// Hidden first, so every text appears anew, even the same one twice.
-void Notice::say(const QString& text)
-{
-    hide();
-    setAccessibleName(text);
-    show();
-}
-
-Announcer::Announcer(QWidget* parent) : QWidget(parent)
+Announcer::Announcer(QWidget* parent, std::function<void()> listening) : QWidget(parent)
 {
     install_accessible_roles();
     setObjectName(QStringLiteral("announcer"));
     setFixedSize(0, 0);
     hide();
+    m_voice = make_announcer_voice(this, std::move(listening));
     m_gather.setSingleShot(true);
     m_gather.setInterval(gather_ms);
     connect(&m_gather, &QTimer::timeout, this, &Announcer::say_pending);
     qApp->installEventFilter(this); // here, not while the filters are being run
 }
+
+Announcer::~Announcer() = default;
 
 void Announcer::announce(const QString& text)
 {
@@ -44,7 +32,7 @@ void Announcer::announce(const QString& text)
         m_pending += QLatin1Char(' ');
     m_pending += text;
     setAccessibleName(m_pending);
-    // Without a screen reader no notice is shown: nothing listens.
+    // Without a screen reader nothing is said: nothing listens.
     if (!QAccessible::isActive())
         m_pending.clear();
     else if (!m_gather.isActive())
@@ -61,13 +49,8 @@ bool Announcer::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-// Made as they are first needed, so every notice there is has something to say.
 void Announcer::say_pending()
 {
     m_gather.stop();
-    if (m_notices.size() < notice_count)
-        m_notices.push_back(new Notice(parentWidget()));
-    Notice* notice = m_notices.at(m_next);
-    m_next = (m_next + 1) % notice_count;
-    notice->say(std::exchange(m_pending, QString()));
+    m_voice->say(std::exchange(m_pending, QString()));
 }

@@ -172,7 +172,7 @@ void MainWindow::createBoard()
     setTabOrder(m_right_letters, m_wrong_letters);
     setTabOrder(m_wrong_letters, m_slots);
     m_right_letters->setFocus();
-    m_announcer = new Announcer(client);
+    m_announcer = new Announcer(client, [this] { greet(); });
 }
 
 void MainWindow::createFigure(QWidget* frame)
@@ -240,13 +240,20 @@ void MainWindow::show_centred()
     show_centred_on_screen(*this);
 }
 
-// The first time the window has the focus, a new player hears how to start.
-void MainWindow::changeEvent(QEvent* event)
+// The first time the window has the focus with a screen reader listening, a
+// new player hears how to start.
+void MainWindow::greet()
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_greeted && QAccessible::isActive()) {
+    if (isActiveWindow() && !m_greeted && QAccessible::isActive()) {
         m_greeted = true;
         announce(spoken_text::how_to_start);
     }
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange)
+        greet();
     QMainWindow::changeEvent(event);
 }
 

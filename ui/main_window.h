@@ -40,6 +40,7 @@ private:
     void openMenuBar();
     void createBoard();
     void createFigure(QWidget* frame);
+    void greet();
 
     std::array<QAction*, 4> m_actions{};
     std::array<QAction*, modes.size()> m_new_games{};
