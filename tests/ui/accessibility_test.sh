@@ -10,6 +10,7 @@ set -euo pipefail
 program=$(realpath "$1") logs=${2:+$(realpath "$2")} here=$(dirname "$(realpath "$0")")
 probe=$here/accessibility_probe.py
 source "$here/x_session.sh"
+source "$here/sayings.sh"
 key_delay=100 session_pid=
 extra_cleanup() {
   # unshare holds SIGTERM back; its end by SIGKILL ends all in its namespace.
@@ -75,7 +76,7 @@ step() { # pattern, window, key...
 # A game on the one word of palabras.txt
 printf 'Feo\r\n' >"$work/game/palabras.txt"
 start_game
-hint='notificación Pulsa F2 para jugar solo, o de F3 a F6 para jugar con otros.'
+hint="notificación ${saying[hint]}"
 wait_for_saying "*|$hint" 0 # on the window's first focus
 step "$hint" "$main" a
 # One key a step: a busy Orca skips what a later key has already replaced.
@@ -85,39 +86,39 @@ step '1 Jugador F2.' "$main" Right
 step '*Ver puntuaciones máximas...' "$main" Escape Down
 step 'Salir Control+Q.' "$main" Down
 step "*|$hint" "$main" Escape Escape
-step 'notificación Palabra nueva de 3 letras.' "$main" F2
-step 'notificación Fallo: x. Quedan 8 intentos.' "$main" x
-step 'notificación Acierto: f.' "$main" f
+step "notificación ${saying[new_word]}" "$main" F2
+step "notificación ${saying[miss]}" "$main" x
+step "notificación ${saying[hit]}" "$main" f
 # The lists say their letters, the status bar the turn and the tries left, once.
-step 'Letras incorrectas: x.|Lista con 1 elemento.' "$main" Tab
-step 'Letras correctas: f.|Lista con 1 elemento.' "$main" shift+Tab
-step '*|barra de estado.|MAYÚS desactivado.|NUM desactivado.|Hora *|Fecha *|Aciertos: 1.|Fallos: 1. Quedan 8 intentos.|Sin turno.' \
+step "${saying[wrong_list]}|Lista con 1 elemento." "$main" Tab
+step "${saying[right_list]}|Lista con 1 elemento." "$main" shift+Tab
+step '*|barra de estado.|MAYÚS desactivado.|NUM desactivado.|Hora *|Fecha *|Aciertos: 1.|'"${saying[misses_panel]}"'|Sin turno.' \
   "$main" Insert+KP_Enter Insert+KP_Enter
 
 # The accessibility tree: the word, the status bar, the board, and no mnemonic marks in names.
 wait_until "the accessibility tree to pass its checks" timeout "$patience" "$probe" tree CuErDaLoKKK \
-  --word 'Palabra de 3 letras: F, guion, guion.' --status-bar 7 'Hora [0-9]{2}:[0-9]{2}' \
+  --word "${saying[word]}" --status-bar 7 'Hora [0-9]{2}:[0-9]{2}' \
   'Fecha [0-9]{2}/[0-9]{2}/[0-9]{4}' --board Tablero --not-named '&L'
 
-step 'notificación f ya está probada.' "$main" f
-key_delay=50 step 'notificación Fallo: z. Quedan 7 intentos.*Acierto: e.' "$main" z e
+step "notificación ${saying[tried]}" "$main" f
+key_delay=50 step "notificación ${saying[together]}" "$main" z e
 # The box speaks first; what the key did is said once it is closed.
-step 'alerta ¡¡¡Ganador!!!|Has ganado.|Aceptar botón de pulsación.' "$main" o
-step 'notificación Acierto: o. 1000 puntos. Palabra nueva de 3 letras.' "$(window GaNaDoR)" Return
+step "alerta ${saying[winner_box]}|Has ganado.|Aceptar botón de pulsación." "$main" o
+step "notificación ${saying[won]}" "$(window GaNaDoR)" Return
 # Tab reaches the word
-step '*Palabra de 3 letras: guion, guion, guion. etiqueta.' "$main" Tab Tab
+step "*${saying[blank_word]} etiqueta." "$main" Tab Tab
 # A second word won makes 2000 points, a record once the third is lost.
-step '*|alerta ¡¡¡Ganador!!!|Has ganado.|Aceptar botón de pulsación.' "$main" f e o
-step 'notificación Acierto: o. 2000 puntos. Palabra nueva de 3 letras.' "$(window GaNaDoR)" Return
-step '*alerta Perdedor.|Has perdido... La palabra era: feo.|Aceptar botón de pulsación.' "$main" a b c d g h i j k
+step "*|alerta ${saying[winner_box]}|Has ganado.|Aceptar botón de pulsación." "$main" f e o
+step "notificación ${saying[won_again]}" "$(window GaNaDoR)" Return
+step "*alerta ${saying[loser_box]}.|Has perdido... La palabra era: feo.|Aceptar botón de pulsación." "$main" a b c d g h i j k
 # Said as the box opens, or (a screen reader that learns late of it) with the focus in it.
-step 'Fallo: k. Has perdido. Nuevo récord: 2000 puntos, primer puesto. diálogo?(.)|Introduce tu nombre texto.' \
+step "${saying[record_box]} diálogo?(.)|Introduce tu nombre texto." \
   "$(window PeRdEdOr)" Return
-step 'Puntuaciones diálogo Nombre 1: Ana Puntuación 1: 2000 *|Aceptar botón de pulsación.' "$(window '^Record$')" A n a Return
-step 'Borrar botón de pulsación.|notificación Tabla de puntuaciones borrada.' "$(window '^Puntuaciones$')" Tab Return
+step "${saying[scores_box]} diálogo Nombre 1: Ana Puntuación 1: 2000 *|Aceptar botón de pulsación." "$(window '^Record$')" A n a Return
+step "Borrar botón de pulsación.|notificación ${saying[erased]}" "$(window '^Puntuaciones$')" Tab Return
 # F10 and Intro open the add-words dialog.
-step '*Añadir palabras al fitxero... diálogo.|Palabra nueva texto.' "$main" F10 Return
-step 'notificación Palabra añadida: gato.' "$(window fitxero)" G a t o Return
+step "*${saying[add_words_box]} diálogo.|Palabra nueva texto." "$main" F10 Return
+step "notificación ${saying[added]}" "$(window fitxero)" G a t o Return
 
 # A closed box's button loses the focus after the box is gone; Orca ignores
 # losses, so only an object that gains the focus must still be there.
