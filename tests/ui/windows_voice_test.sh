@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Plays the Windows program under Wine as a blind player would, with real key
+# presses. Wine runs no screen reader: a recording stand-in for Windows'
+# uiautomationcore.dll, put in this test's own Wine prefix only, says one is
+# listening and writes down every UI Automation event, notification and
+# property change the program raises (see uia/uia_recorder.cpp). The test
+# checks that log: each of the announcer's sayings comes once, as a
+# notification from the window in front, with the text of sayings.tsv; the
+# boxes open as dialogs under their spoken names; the menu items carry their
+# keys; the lists, the word and the status bar read as on Linux.
+#   windows_voice_test.sh PROGRAM RECORDER_DLL ASK_EXE   (CUERDALOKKK_RUNNER runs Windows programs)
+set -euo pipefail
+[ -n "${CUERDALOKKK_RUNNER:-}" ] || { echo "FAIL: CUERDALOKKK_RUNNER must name the runner of Windows programs" >&2; exit 1; }
+program=$(realpath "$1") recorder=$(realpath "$2") ask=$(realpath "$3") here=$(dirname "$(realpath "$0")")
+source "$here/x_session.sh"
+source "$here/sayings.sh"
+log=$work/uia.log
+touch "$log"
+# Where the program's Qt loads Windows' own from, in this prefix only.
+cp "$recorder" "$WINEPREFIX/drive_c/windows/system32/uiautomationcore.dll"
+export WINEDLLOVERRIDES="mscoree,mshtml=;uiautomationcore=n" UIA_RECORDER_LOG="Z:$log"
+
+# Each step marks the log's line it starts at; a step's lines run to the next mark.
+marks=()
+mark() {
+  from=$(($(wc -l <"$log") + 1))
+  marks+=("$from")
+}
+# Waits for a line of the log, since the last mark, that fits an awk condition
+# on its tab-separated fields, with `want` the text wanted.
+wait_for() { # what, condition, want
+  for _ in $(seq 150); do
+    tail -n +"$from" "$log" | awk -F'\t' -v want="$3" "$2 { found = 1 } END { exit !found }" && return 0
+    sleep 0.2
+  done
+  fail "no $1 within 30 s; the recorder heard: $(tail -n +"$from" "$log")"
+}
+# The step just marked says one saying, as a notification, and nothing else (checked at the end).
+checks=()
+hears() { # saying, what made it
+  checks+=("$((${#marks[@]} - 1)) $1")
+  wait_for "notification of the saying $1, \"${saying[$1]}\", after $2" '$1 == "notification" && $4 == want' \
+    "${saying[$1]}"
+}
+# A screen reader's question for the window's elements: the recorder writes the tree.
+ask() { # title
+  mark
+  $CUERDALOKKK_RUNNER "$ask" "$1" || fail "no window \"$1\" to ask"
+  wait_for "tree of \"$1\"" '$1 == "tree" && $2 == 0' ""
+}
+tree_has() { # element, as the recorder describes it
+  tail -n +"$from" "$log" | awk -F'\t' -v want="$1" '$1 == "tree" && $3 == want { found = 1 } END { exit !found }' ||
+    fail "no $1 in the tree: $(tail -n +"$from" "$log")"
+}
+
+# Keys pressed, then one of the announcer's sayings.
+says() { # saying, window, key...
+  mark
+  press "${@:2}"
+  hears "$1" "${*:3}"
+}
+# Keys pressed, then the focus on an element, or on an item of it, as the recorder describes it.
+reaches() { # element, window, key...
+  mark
+  press "${@:2}"
+  wait_for "focus on $1 after ${*:3}" '$1 == "event" && $2 == "Focus" && (index($3, want) == 1 || index($4, want) == 1)' "$1"
+}
+# Keys pressed, then the focus in a box: a window read as a dialog with this name.
+opens() { # name, window, key...
+  mark
+  press "${@:2}"
+  wait_for "focus in the dialog \"$1\" after ${*:3}" \
+    '$1 == "event" && $2 == "Focus" && index(" < " $4 " < ", " < " want " < ")' "Window '$1' dialog"
+}
+
+printf 'Feo\r\n' >"$work/game/palabras.txt"
+start_game
+timeout 10 xdotool windowactivate --sync "$main"
+# The first question switches the program's accessibility on, in the window in front: how to start.
+ask 'CuErDaLoKKK V1.0'
+hears hint "the first question"
+says hint "$main" a
+
+# F10 and Alt open the menus; each item carries its key.
+reaches "MenuItem 'Introducir palabras nuevas'" "$main" F10
+reaches "MenuItem 'Nuevo juego, submenú'" "$main" Down
+reaches "MenuItem '1 Jugador' key 'F2'" "$main" Right
+ask 'CuErDaLoKKK V1.0'
+for key in F2 F3 F4 F5 F6; do
+  tail -n +"$from" "$log" | grep -qP "^tree\t\d+\tMenuItem '[^']+' key '$key'$" || fail "no menu item with the key $key"
+done
+tree_has "MenuItem 'Salir' key 'Control+Q'"
+mark
+press "$main" Escape Escape Escape
+reaches "MenuItem 'Juego'" "$main" Alt_L
+# Escape leaves the menu bar and, as any key with no word in play, says how to start.
+says hint "$main" Escape
+
+# A game: the word, a miss, a hit; the lists and the word read their letters.
+says new_word "$main" F2
+says miss "$main" x
+says hit "$main" f
+reaches "List '${saying[wrong_list]}'" "$main" Tab
+reaches "Text '${saying[word]}'" "$main" Tab
+reaches "List '${saying[right_list]}'" "$main" shift+Tab shift+Tab
+ask 'CuErDaLoKKK V1.0'
+tree_has "StatusBar ''"
+tree_has "Text '${saying[misses_panel]}'"
+tree_has "Text 'Sin turno'"
+tail -n +"$from" "$log" | grep -qP "^tree\t\d+\tText 'Hora \d\d:\d\d'$" || fail "no panel with the time"
+says tried "$main" f
+key_delay=50 says together "$main" z e
+
+# A win, said once its box is closed; a second one; a loss with a record.
+opens "${saying[winner_box]}" "$main" o
+says won "$(window GaNaDoR)" Return
+reaches "Text '${saying[blank_word]}'" "$main" Tab Tab
+mark
+press "$main" f e o
+says won_again "$(window GaNaDoR)" Return
+opens "${saying[loser_box]}" "$main" a b c d g h i j k
+opens "${saying[record_box]}" "$(window PeRdEdOr)" Return
+opens "${saying[scores_box]}" "$(window '^Record$')" A n a Return
+says erased "$(window '^Puntuaciones$')" Tab Return
+opens "${saying[add_words_box]}" "$main" F10 Return
+says added "$(window fitxero)" G a t o Return
+
+quit_game
+mark
+
+# Each saying once, alone in its step, as a notification from a window: a Qt
+# that raised them otherwise fails here.
+for check in "${checks[@]}"; do
+  read -r step name <<<"$check"
+  heard=$(sed -n "${marks[step]},$((marks[step + 1] - 1))p" "$log" | awk -F'\t' '$1 == "notification" { print $4 }')
+  [ "$heard" = "${saying[$name]}" ] || fail "the saying $name, \"${saying[$name]}\", was not said once and alone: \"$heard\""
+done
+! awk -F'\t' '$1 == "notification" && ($2 != "Other" || $3 != "ImportantMostRecent" || $5 !~ /^Window /)' "$log" |
+  grep . || fail "notifications not of kind Other, the most recent important, from a window"
+for name in "${announced[@]}"; do
+  [[ " ${checks[*]} " == *" $name "* ]] || fail "the saying $name of sayings.tsv is never heard here"
+done
+! grep -E "GaNaDoR|PeRdEdOr" "$log" || fail "a box is named with its drawn title"
+echo "PASS"
