@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 #include "platform/file_system.h"
 #include "platform/system_file_steps.h"
 
@@ -6,8 +8,10 @@
 // replacement is written to a temporary file in the same directory, flushed,
 // synced and closed; only then is it named ".palabras.txt.XXXXXX" (where the
 // system allows a file without a name until then) and renamed over the file, and
-// the rename made to last, every step checked. A kill before the rename leaves at
-// most that temporary file, which remove_leftovers removes once no writer holds it.
+// the rename made to last, every step checked. The creation and the rename are
+// tried again for a moment while another program holds the file. A kill before
+// the rename leaves at most that temporary file, which remove_leftovers removes
+// once no writer holds it.
 class DiskFileSystem final : public FileSystem {
 public:
     DiskFileSystem() : m_steps(m_system) {}
@@ -23,6 +27,9 @@ public:
     std::unique_ptr<FileLock> lock(const std::filesystem::path& path) override;
 
 private:
+    // step, tried again while another program holds the file (platform/held_file.h).
+    bool retried(const std::function<bool()>& step);
+
     SystemFileSteps m_system;
     FileSteps& m_steps;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
@@ -35,4 +36,8 @@ public:
     // Makes a finished rename in directory survive a power cut.
     virtual bool sync_directory(const std::filesystem::path& directory) = 0;
     virtual void remove(const std::filesystem::path& path) = 0;
+    // Asked right after a step failed: when another program held the file for a
+    // moment, waits pause and says the step is worth another try. Nothing holds a
+    // file that way on POSIX.
+    virtual bool wait_if_held(std::chrono::milliseconds /*pause*/) { return false; }
 };

@@ -5,7 +5,9 @@
 #include <io.h>
 #include <windows.h>
 
+#include "platform/held_file.h"
 #include "platform/windows/handle.h"
+#include "platform/windows/held.h"
 
 namespace {
 
@@ -55,11 +57,7 @@ std::wstring mutex_name(const std::filesystem::path& directory)
     return name;
 }
 
-} // namespace
-
-namespace disk_access {
-
-FileSystem::Read read(const std::filesystem::path& path, std::string& bytes)
+FileSystem::Read read_once(const std::filesystem::path& path, std::string& bytes)
 {
     const Handle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -69,6 +67,23 @@ FileSystem::Read read(const std::filesystem::path& path, std::string& bytes)
                                                                               : FileSystem::Read::failed;
     }
     return read_all(file.get(), bytes) ? FileSystem::Read::ok : FileSystem::Read::failed;
+}
+
+} // namespace
+
+namespace disk_access {
+
+// Tried again while another program holds the file without sharing it for reading.
+FileSystem::Read read(const std::filesystem::path& path, std::string& bytes)
+{
+    FileSystem::Read result = FileSystem::Read::failed;
+    held_file::retry(
+        [&] {
+            result = read_once(path, bytes);
+            return result != FileSystem::Read::failed;
+        },
+        wait_if_held);
+    return result;
 }
 
 std::unique_ptr<FileLock> lock_directory(const std::filesystem::path& directory)

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "platform/windows/handle.h"
+#include "platform/windows/held.h"
 
 namespace {
 
@@ -79,4 +80,9 @@ bool WindowsFileSteps::sync_directory(const std::filesystem::path&)
 void WindowsFileSteps::remove(const std::filesystem::path& path)
 {
     ::DeleteFileW(path.c_str());
+}
+
+bool WindowsFileSteps::wait_if_held(std::chrono::milliseconds pause)
+{
+    return ::wait_if_held(pause);
 }

@@ -128,4 +128,35 @@ TEST(WriteFault, KeepsTheOldFileSaysErrorAndTheRetrySucceeds)
             }
 }
 
+// Another program holding the file for a moment, as a virus scanner does, only
+// delays the save: making the temporary file and the rename are tried again for
+// 1.375 s in all. Any other step, and a read-only file, fail at once.
+TEST(WriteFault, HeldFileIsTriedAgainForOverASecond)
+{
+    using namespace std::chrono_literals;
+    const struct Hold {
+        Step step;
+        int holds;
+        bool saved;
+        std::chrono::milliseconds waited;
+    } holds[] = {{Step::open, 3, true, 150ms},      {Step::open, 11, false, 1375ms}, {Step::rename, 10, true, 1375ms},
+                 {Step::rename, 11, false, 1375ms}, {Step::writable, 1, false, 0ms}, {Step::sync, 1, false, 0ms}};
+    for (const Hold& hold : holds) {
+        SCOPED_TRACE("step " + std::to_string(static_cast<int>(hold.step)) + " held " + std::to_string(hold.holds));
+        DiskGame g{SystemFileSteps::namings[0]};
+        g.dir.write("puntuaciones.txt", old_scores);
+        g.prompts.answers = {U"Sol"};
+        g.core.score_table.insert_record(1, 12000);
+        const std::vector<std::string> names_before = g.dir.entries();
+        g.steps.failing = hold.step;
+        g.steps.holds = hold.holds;
+        g.core.score_table.accept();
+        EXPECT_EQ(g.steps.waited, hold.waited);
+        EXPECT_EQ(g.prompts.messages.size(), hold.saved ? 0u : 1u);
+        EXPECT_EQ(g.dir.read("puntuaciones.txt").substr(0, 12),
+                  hold.saved ? "Sol\r\n12000\r\n" : old_scores.substr(0, 12));
+        EXPECT_EQ(g.dir.entries(), names_before); // no temporary file left
+    }
+}
+
 } // namespace
