@@ -19,9 +19,6 @@
 namespace {
 constexpr int caps_panel = 1, num_panel = 2, time_panel = 3, date_panel = 4;
 constexpr int hits_panel = 5, failures_panel = 6, turn_panel = 7;
-// Without the window system's events the lights are asked for: a short poll
-// catches a key another program had, a key event in this program at once.
-constexpr int poll_ms = 250;
 
 // Only a real change is written: a screen reader hears every new name.
 void show_panel(QLabel& label, const QString& text, const QString& spoken, bool lit = true)
@@ -54,10 +51,15 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
     m_clock.setTimerType(Qt::PreciseTimer);
     connect(&m_clock, &QTimer::timeout, this, &StatusBar::refresh_clock);
     m_lock_events = watch_lock_keys([this] { refresh_locks(); });
+    // Without the window system's events the lights are asked for when they may
+    // have changed: at each key this program gets, and when it becomes active
+    // again, as a key another program had can only matter from then on.
     if (!m_lock_events) {
-        connect(&m_lock_poll, &QTimer::timeout, this, &StatusBar::refresh_locks);
-        m_lock_poll.start(poll_ms);
         qApp->installEventFilter(this);
+        connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+            if (state == Qt::ApplicationActive)
+                refresh_locks();
+        });
     }
     refresh_indicators();
 }

@@ -11,7 +11,9 @@ struct Board;
 
 // The status bar: seven panels of 96 pixels. Panels 1 to 4 (Caps Lock, Num Lock,
 // time, date) keep themselves current, the clock waking once a minute and the
-// lock lights at the window system's word; panels 5 to 7 show what the game wrote.
+// lock lights at the window system's word or, where it sends none, at each key
+// the game gets and each time it becomes active; panels 5 to 7 show what the
+// game wrote. Nothing polls.
 class StatusBar final : public QWidget {
     Q_OBJECT
 public:
@@ -38,5 +40,4 @@ private:
     std::array<QLabel*, panel_count> m_panels{};
     QTimer m_clock;
     std::unique_ptr<LockKeyEvents> m_lock_events;
-    QTimer m_lock_poll; // only where the window system sends no lock events
 };
