@@ -62,7 +62,7 @@ windows() { # [test]
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCUERDALOKKK_HOST_ART_RENDER="$top/build-windows/host/ui/art/tools/art_render" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$top/packaging/windows/wine_run.sh" \
-    -DBUILD_TESTING=$testing -DCUERDALOKKK_WERROR=$werror -DCUERDALOKKK_BENCH=OFF >/dev/null
+    -DBUILD_TESTING=$testing -DCUERDALOKKK_WERROR=$werror -DCUERDALOKKK_BENCH=ON >/dev/null
   cmake --build "$top/build-windows" -j "$jobs"
   rm -rf "$top/build-windows/stage"
   cmake --install "$top/build-windows" --prefix "$top/build-windows/stage" --strip >/dev/null

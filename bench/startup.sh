@@ -5,6 +5,7 @@
 # Needs Xvfb and valgrind; the build directory holds app/cuerdalokkk and
 # bench/bare_window.
 set -euo pipefail
+here=$(dirname "$(realpath "$0")")
 build=$(realpath "${1:-build}")
 runs=${2:-31}
 callgrind_runs=3
@@ -56,35 +57,16 @@ instructions_once() {
     awk 'NR == 1 {own = $1} $1 == own && $2 == "Collected" {print $4}'
 }
 
-# The first start of each fills caches the others find full.
-start_once "$game" >/dev/null
-start_once "$bare" >/dev/null
+source "$here/starts.sh"
+alternate_starts "$runs" "$game" "$bare"
 instructions_once "$game" >/dev/null
 instructions_once "$bare" >/dev/null
-: >"$work/game.txt"
-: >"$work/bare.txt"
-for ((i = 0; i < runs; i++)); do
-  start_once "$game" >>"$work/game.txt"
-  start_once "$bare" >>"$work/bare.txt"
-done
 for ((i = 0; i < callgrind_runs; i++)); do
   instructions_once "$game" >>"$work/game.ir"
   instructions_once "$bare" >>"$work/bare.ir"
 done
 
-# min, median and max of column $2 of file $1
-stats() {
-  cut -d' ' -f"$2" "$1" | sort -g | awk '{v[NR]=$1} END {print v[1], v[int((NR+1)/2)], v[NR]}'
-}
-median() { stats "$1" "$2" | cut -d' ' -f2; }
-
-echo "mínimo, mediana y máximo del juego | de la ventana vacía | juego / vacía (medianas)"
-row() { # title, game file, bare file, column
-  printf '%-30s %s | %s | %.3f\n' "$1" "$(stats "$2" "$4")" "$(stats "$3" "$4")" \
-    "$(echo "$(median "$2" "$4") $(median "$3" "$4")" | awk '{print $1 / $2}')"
-}
-row "hasta la primera pintura (ms)" "$work/game.txt" "$work/bare.txt" 1
-row "memoria residente (KiB)" "$work/game.txt" "$work/bare.txt" 2
-row "memoria proporcional (KiB)" "$work/game.txt" "$work/bare.txt" 3
-row "instrucciones al arrancar" "$work/game.ir" "$work/bare.ir" 1
+compared_rows "$work/game.txt" "$work/bare.txt" 1 "hasta la primera pintura (ms)" 2 "memoria residente (KiB)" \
+  3 "memoria proporcional (KiB)"
+compared_row "instrucciones al arrancar" "$work/game.ir" "$work/bare.ir" 1
 echo "($runs arranques de cada uno, alternados; $callgrind_runs recuentos de callgrind de cada uno)"
