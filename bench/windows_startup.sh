@@ -56,6 +56,7 @@ start_once() {
   CUERDALOKKK_FIRST_PAINT=$work/paint "$here/../packaging/windows/wine_run.sh" "$1" &
   local pid=$! painted
   read -r -t 60 -u "$paint" painted || { echo "no first paint from $1" >&2; exit 1; }
+  painted=${painted%$'\r'} # a Windows program's line end
   sleep 2
   local rss before
   rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$pid/status")
