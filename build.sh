@@ -40,15 +40,38 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# Two builds of one commit make the same package: the times inside it are the
+# last commit's, or outside git the newest changelog entry's, unless the
+# caller gives one.
+source_date() {
+  git -C "$top" log -1 --format=%ct 2>/dev/null ||
+    date -d "$(sed -n 's/^ -- .*>  //p' packaging/changelog | head -n 1)" +%s
+}
+
 configure_and_build() { # dir, cmake options...
   local dir=$1; shift
   cmake -S "$top" -B "$top/$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
   cmake --build "$top/$dir" -j "$jobs"
 }
 
+# ctest in a build folder. A test skipped (a system that refuses what it needs)
+# is named at the end with the reason it gave, its output's last line.
+run_tests() { # dir, ctest options...
+  local dir=$1 status=0 name
+  shift
+  (cd "$dir" && ctest --output-on-failure -j "$jobs" "$@") | tee "$dir/ctest.out" || status=$?
+  sed -n 's/^\s*[0-9]* - \(.*\) (Skipped)$/\1/p' "$dir/ctest.out" | while read -r name; do
+    echo "skipped: $name, $(awk -v test="$name" '$2 == "Testing:" { here = $3 == test }
+      here && /^<end of output>$/ { sub(/^(skip|SKIP): /, "", reason); print reason; exit }
+      here && NF && !/^-+$/ && !/^Output:$/ { reason = $0 }' "$dir/Testing/Temporary/LastTest.log")"
+  done
+  return "$status"
+}
+
 # The game for Windows, cross-built: its zip and installer, and with `test` its
 # tests under Wine.
 windows() { # [test]
+  export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(source_date)}
   install_missing "${packages[@]}" "${windows_packages[@]}" ${1:+"${windows_test_packages[@]}"}
   local qt testing=OFF werror=OFF
   qt=$(packaging/windows/qt_for_windows.sh "$qt_cache")
@@ -79,7 +102,7 @@ windows() { # [test]
   # would hold its output open.
   wineserver -p && packaging/windows/wine_run.sh wineboot >/dev/null 2>&1
   local status=0
-  (cd "$top/build-windows" && ctest --output-on-failure -j "$jobs") || status=$?
+  run_tests "$top/build-windows" || status=$?
   wineserver -k || true
   return "$status"
 }
@@ -93,6 +116,7 @@ case "${1:-}" in
     exec "$top/build/app/cuerdalokkk"
     ;;
   package)
+    export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(source_date)}
     install_missing "${packages[@]}" "${package_packages[@]}"
     configure_and_build build -DCUERDALOKKK_WERROR=OFF -DBUILD_TESTING=OFF -DCUERDALOKKK_BENCH=OFF
     cd build && cpack -G DEB
@@ -109,13 +133,13 @@ case "${1:-}" in
     fi
     install_missing "${packages[@]}" "${test_packages[@]}"
     configure_and_build build-sanitize -DCUERDALOKKK_WERROR=ON -DCUERDALOKKK_SANITIZE=ON -DCUERDALOKKK_BENCH=OFF
-    (cd build-sanitize && ctest --output-on-failure -j "$jobs")
+    run_tests build-sanitize
     CC=clang CXX=clang++ configure_and_build build-fuzz -DCUERDALOKKK_WERROR=ON -DCUERDALOKKK_FUZZ=ON -DCUERDALOKKK_UI=OFF \
       -DBUILD_TESTING=OFF -DCUERDALOKKK_BENCH=OFF
-    (cd build-fuzz && ctest --output-on-failure -j "$jobs" -L fuzz)
+    run_tests build-fuzz -L fuzz
     # Named, since play and package leave them off in the same build directory.
     configure_and_build build -DCUERDALOKKK_WERROR=ON -DBUILD_TESTING=ON -DCUERDALOKKK_BENCH=ON
-    cd build && ctest --output-on-failure -j "$jobs"
+    run_tests build
     ;;
   *)
     echo "usage: $0 play|test|package|windows [test]" >&2
