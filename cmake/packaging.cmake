@@ -25,7 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
 
 set(CPACK_CUERDALOKKK_GAME ${CUERDALOKKK_GAMESDIR}/cuerdalokkk)
 set(CPACK_CUERDALOKKK_STRIP ${CMAKE_STRIP})
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_like_debian.cmake)
+set(CPACK_CUERDALOKKK_CHANGELOG ${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/changelog_names_version.cmake
+                            ${CMAKE_CURRENT_LIST_DIR}/strip_like_debian.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
@@ -37,14 +39,6 @@ set(CPACK_INSTALL_PREFIX /usr)
 set(debian_doc ${CMAKE_INSTALL_DATADIR}/doc/cuerdalokkk)
 configure_file(packaging/copyright.in ${CMAKE_CURRENT_BINARY_DIR}/packaging/copyright @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/copyright DESTINATION ${debian_doc})
-cuerdalokkk_install_compressed(${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog ${debian_doc})
-
-# A new version needs its changelog entry before it can be packaged.
-file(STRINGS packaging/changelog newest_entry LIMIT_COUNT 1)
-string(REGEX MATCH "^cuerdalokkk \\(([^)]*)\\)" newest_entry "${newest_entry}")
-if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
-  message(FATAL_ERROR "packaging/changelog starts with version \"${CMAKE_MATCH_1}\", "
-                      "not with this version, ${PROJECT_VERSION}")
-endif()
+cuerdalokkk_install_compressed(${CPACK_CUERDALOKKK_CHANGELOG} ${debian_doc})
 
 include(CPack)
