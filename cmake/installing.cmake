@@ -12,6 +12,11 @@ endif()
 set(CUERDALOKKK_LAUNCHER_DIR ${CMAKE_INSTALL_LIBEXECDIR}/cuerdalokkk)
 set(CUERDALOKKK_LAUNCHER_NAME launch-from-menu)
 
+# The fonts the windows are designed with, on this machine: the Windows folder
+# carries them, and the window tests compare layouts drawn with them.
+set(CUERDALOKKK_FONTS /usr/share/fonts/truetype/liberation2 CACHE PATH "Where the Liberation fonts are")
+set(CUERDALOKKK_FONT_FACES Sans-Regular Sans-Bold Serif-Regular Serif-Bold)
+
 # Installs `template` as `destination`/`name` (PROGRAM: executable), with
 # @CUERDALOKKK_INSTALLED_GAME@ and @CUERDALOKKK_INSTALLED_LAUNCHER@ made the
 # full paths of the game and the menu launcher in the prefix being installed

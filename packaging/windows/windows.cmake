@@ -29,8 +29,7 @@ set(CUERDALOKKK_QT_TRANSLATIONS /usr/share/qt6/translations CACHE PATH "Where qt
 install(FILES ${CUERDALOKKK_QT_TRANSLATIONS}/qtbase_es.qm DESTINATION translations)
 
 # The fonts the windows are designed with; Windows has only their look-alikes.
-set(CUERDALOKKK_FONTS /usr/share/fonts/truetype/liberation2 CACHE PATH "Where the Liberation fonts are")
-foreach(face Sans-Regular Sans-Bold Serif-Regular Serif-Bold)
+foreach(face IN LISTS CUERDALOKKK_FONT_FACES)
   install(FILES ${CUERDALOKKK_FONTS}/Liberation${face}.ttf DESTINATION fonts)
 endforeach()
 install(FILES /usr/share/doc/fonts-liberation2/copyright DESTINATION fonts RENAME LICENSE-Liberation.txt)
