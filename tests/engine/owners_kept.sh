@@ -5,11 +5,12 @@
 # to make the users and their group: elsewhere it ends with 77, skipped.
 set -euo pipefail
 tool=$1 work=$(mktemp -d) failures=0 ids=$$
-[ "$(id -u)" -eq 0 ] && command -v useradd >/dev/null || exit 77
+skip() { echo "skip: $*"; exit 77; }
+[ "$(id -u)" -eq 0 ] && command -v useradd >/dev/null || skip "making users needs root and useradd"
 group=cdlk${ids}g owner=cdlk${ids}a member=cdlk${ids}b stranger=cdlk${ids}c
 trap 'for u in $owner $member $stranger; do userdel $u 2>/dev/null; done; groupdel $group 2>/dev/null; rm -rf "$work"' EXIT
 groupadd "$group" && useradd -M -U -G "$group" "$owner" && useradd -M -U -G "$group" "$member" &&
-  useradd -M -U "$stranger" || exit 77
+  useradd -M -U "$stranger" || skip "the users could not be made here"
 # Not set-group-ID, so a new file in it takes its maker's primary group.
 chmod 755 "$work" && install -m 755 "$tool" "$work/tool" && mkdir -m 777 "$work/shared"
 
