@@ -15,12 +15,17 @@ QString box_text(std::u32string_view text)
 }
 } // namespace
 
-DialogPrompts::DialogPrompts() : m_input(std::make_unique<QInputDialog>())
-{
-    m_input->setInputMode(QInputDialog::TextInput);
-}
+DialogPrompts::DialogPrompts() = default;
 
 DialogPrompts::~DialogPrompts() = default;
+
+void DialogPrompts::prepare()
+{
+    if (m_input)
+        return;
+    m_input = std::make_unique<QInputDialog>();
+    m_input->setInputMode(QInputDialog::TextInput);
+}
 
 void DialogPrompts::message(std::u32string_view text, std::u32string_view title, MessageStyle style)
 {
@@ -48,6 +53,7 @@ void DialogPrompts::spoken_message(std::u32string_view text, std::u32string_view
 std::u32string DialogPrompts::spoken_input(std::u32string_view prompt, std::u32string_view title,
                                            std::u32string_view default_text, std::u32string_view spoken_title)
 {
+    prepare();
     QInputDialog& dialog = *m_input;
     // Over the window the user is working in, which may still be this dialog just closed.
     QWidget* owner = QApplication::activeWindow();

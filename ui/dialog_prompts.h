@@ -13,6 +13,8 @@ class DialogPrompts final : public Prompts {
 public:
     DialogPrompts();
     ~DialogPrompts() override;
+    // Makes the name box ahead of its first use, which does so otherwise.
+    void prepare();
     void message(std::u32string_view text, std::u32string_view title, MessageStyle style) override;
     std::u32string input(std::u32string_view prompt, std::u32string_view title,
                          std::u32string_view default_text) override;
