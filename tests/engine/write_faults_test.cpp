@@ -50,26 +50,14 @@ const struct Write {
     std::string file;
     std::string start;
 } writes[] = {
-    {.name = "SavedTable",
-     .error = U"No se ha podido guardar puntuaciones.txt.",
-     .act = [](DiskGame& g) { g.core.score_table.accept(); },
-     .file = "puntuaciones.txt",
-     .start = "Sol\r\n12000\r\n"},
-    {.name = "Borrar",
-     .error = U"No se ha podido guardar puntuaciones.txt.",
-     .act = [](DiskGame& g) { g.core.score_table.erase(); },
-     .file = "puntuaciones.txt",
-     .start = "Quiro\r\n1000\r\n"},
-    {.name = "FirstRun",
-     .error = U"No se ha podido crear palabras.txt.",
-     .act = [](DiskGame& g) { g.core.game.start_up(); },
-     .file = "palabras.txt",
-     .start = "Calle\r\nCoChE\r\n"},
-    {.name = "AddedWord",
-     .error = U"No se ha podido añadir la palabra a palabras.txt.",
-     .act = [](DiskGame& g) { g.dialog.add_word(); },
-     .file = "palabras.txt",
-     .start = old_words + "Nueva\r\n"},
+    {"SavedTable", U"No se ha podido guardar puntuaciones.txt.", [](DiskGame& g) { g.core.score_table.accept(); },
+     "puntuaciones.txt", "Sol\r\n12000\r\n"},
+    {"Borrar", U"No se ha podido guardar puntuaciones.txt.", [](DiskGame& g) { g.core.score_table.erase(); },
+     "puntuaciones.txt", "Quiro\r\n1000\r\n"},
+    {"FirstRun", U"No se ha podido crear palabras.txt.", [](DiskGame& g) { g.core.game.start_up(); }, "palabras.txt",
+     "Calle\r\nCoChE\r\n"},
+    {"AddedWord", U"No se ha podido añadir la palabra a palabras.txt.", [](DiskGame& g) { g.dialog.add_word(); },
+     "palabras.txt", old_words + "Nueva\r\n"},
 };
 
 // The write fails at one step, then is tried again.
