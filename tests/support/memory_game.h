@@ -34,11 +34,8 @@ struct MemoryGame final : BoardView, ScoreTableView, DeferredGame, AddWordsView 
     std::map<std::filesystem::path, std::string> files_before;
     std::u32string said;  // every announcement, each ended by " | "
     std::u32string notes; // " beep", " closed" (a window), " F2!" (a new game asked for)
-    std::u32string boxes; // every box, " [title] text", " ?title" for an input box, "+" for one like the last
-    std::u32string last_box;
-    std::size_t inputs_seen = 0;
-    Board shown;      // the board as the screen shows it
-    ScoreCells table; // the score window's cells while it is open
+    Board shown;          // the board as the screen shows it
+    ScoreCells table;     // the score window's cells while it is open
     bool table_open = false;
 
     // words: the lines of palabras.txt, split at '|', in Windows-1252 with CR LF.
@@ -51,15 +48,6 @@ struct MemoryGame final : BoardView, ScoreTableView, DeferredGame, AddWordsView 
             bytes += encode_cp1252(words.substr(0, end)).value() + "\r\n";
         }
         files.files[core.scores.path()] = std::move(scores);
-        prompts.while_open = [this] {
-            const bool input = prompts.inputs.size() > inputs_seen;
-            inputs_seen = prompts.inputs.size();
-            const std::u32string box =
-                input ? U"?" + prompts.inputs.back().title
-                      : U"[" + prompts.messages.back().title + U"] " + prompts.messages.back().text;
-            boxes += box == last_box ? U"+" : U" " + box;
-            last_box = box;
-        };
         game.start_up();
         files_before = files.files;
         files.leftovers_removed.clear();

@@ -89,18 +89,18 @@ step "*|$hint" "$main" Escape Escape
 step "notificación ${saying[new_word]}" "$main" F2
 step "notificación ${saying[miss]}" "$main" x
 step "notificación ${saying[hit]}" "$main" f
-# The lists say their letters, the status bar the turn and the tries left, once.
+# The lists say their letters, the status bar the lock keys, the turn and the tries left, once.
 step "${saying[wrong_list]}|Lista con 1 elemento." "$main" Tab
 step "${saying[right_list]}|Lista con 1 elemento." "$main" shift+Tab
-step '*|barra de estado.|MAYÚS desactivado.|NUM desactivado.|Hora *|Fecha *|Aciertos: 1.|'"${saying[misses_panel]}"'|Sin turno.' \
-  "$main" Insert+KP_Enter Insert+KP_Enter
+step '*|barra de estado.|MAYÚS activado.|NUM desactivado.|Hora *|Fecha *|Aciertos: 1.|'"${saying[misses_panel]}"'|Sin turno.' \
+  "$main" Caps_Lock Insert+KP_Enter Insert+KP_Enter
 
 # The accessibility tree: the word, the status bar, the board, and no mnemonic marks in names.
 wait_until "the accessibility tree to pass its checks" timeout "$patience" "$probe" tree CuErDaLoKKK \
   --word "${saying[word]}" --status-bar 7 'Hora [0-9]{2}:[0-9]{2}' \
   'Fecha [0-9]{2}/[0-9]{2}/[0-9]{4}' --board Tablero --not-named '&L'
 
-step "notificación ${saying[tried]}" "$main" f
+step "*notificación ${saying[tried]}" "$main" Caps_Lock f
 key_delay=50 step "notificación ${saying[together]}" "$main" z e
 # The box speaks first; what the key did is said once it is closed.
 step "alerta ${saying[winner_box]}|Has ganado.|Aceptar botón de pulsación." "$main" o

@@ -2,12 +2,12 @@
 # Plays the Windows program under Wine as a blind player would, with real key
 # presses. Wine runs no screen reader: a recording stand-in for Windows'
 # uiautomationcore.dll, put in this test's own Wine prefix only, says one is
-# listening and writes down every UI Automation event, notification and
-# property change the program raises (see uia/uia_recorder.cpp). The test
+# listening and writes down every UI Automation event and notification
+# the program raises (see uia/uia_recorder.cpp). The test
 # checks that log: each of the announcer's sayings comes once, as a
 # notification from the window in front, with the text of sayings.tsv; the
 # boxes open as dialogs under their spoken names; the menu items carry their
-# keys; the lists, the word and the status bar read as on Linux.
+# keys; the lists and the word read as on Linux.
 #   windows_voice_test.sh PROGRAM RECORDER_DLL ASK_EXE   (CUERDALOKKK_RUNNER runs Windows programs)
 set -euo pipefail
 [ -n "${CUERDALOKKK_RUNNER:-}" ] || { echo "FAIL: CUERDALOKKK_RUNNER must name the runner of Windows programs" >&2; exit 1; }
@@ -42,17 +42,6 @@ hears() { # saying, what made it
   wait_for "notification of the saying $1, \"${saying[$1]}\", after $2" '$1 == "notification" && $4 == want' \
     "${saying[$1]}"
 }
-# A screen reader's question for the window's elements: the recorder writes the tree.
-ask() { # title
-  mark
-  $CUERDALOKKK_RUNNER "$ask" "$1" || fail "no window \"$1\" to ask"
-  wait_for "tree of \"$1\"" '$1 == "tree" && $2 == 0' ""
-}
-tree_has() { # element, as the recorder describes it
-  tail -n +"$from" "$log" | awk -F'\t' -v want="$1" '$1 == "tree" && $3 == want { found = 1 } END { exit !found }' ||
-    fail "no $1 in the tree: $(tail -n +"$from" "$log")"
-}
-
 # Keys pressed, then one of the announcer's sayings.
 says() { # saying, window, key...
   mark
@@ -76,8 +65,9 @@ opens() { # name, window, key...
 printf 'Feo\r\n' >"$work/game/palabras.txt"
 start_game
 timeout 10 xdotool windowactivate --sync "$main"
-# The first question switches the program's accessibility on, in the window in front: how to start.
-ask 'CuErDaLoKKK V1.0'
+# A screen reader's first question switches the program's accessibility on, in the window in front: how to start.
+mark
+$CUERDALOKKK_RUNNER "$ask" 'CuErDaLoKKK V1.0' || fail "no main window to ask"
 hears hint "the first question"
 says hint "$main" a
 
@@ -85,11 +75,7 @@ says hint "$main" a
 reaches "MenuItem 'Introducir palabras nuevas'" "$main" F10
 reaches "MenuItem 'Nuevo juego, submenú'" "$main" Down
 reaches "MenuItem '1 Jugador' key 'F2'" "$main" Right
-ask 'CuErDaLoKKK V1.0'
-for key in F2 F3 F4 F5 F6; do
-  tail -n +"$from" "$log" | grep -qP "^tree\t\d+\tMenuItem '[^']+' key '$key'$" || fail "no menu item with the key $key"
-done
-tree_has "MenuItem 'Salir' key 'Control+Q'"
+reaches "MenuItem '2 jugadores' key 'F3'" "$main" Down
 mark
 press "$main" Escape Escape Escape
 reaches "MenuItem 'Juego'" "$main" Alt_L
@@ -103,11 +89,6 @@ says hit "$main" f
 reaches "List '${saying[wrong_list]}'" "$main" Tab
 reaches "Text '${saying[word]}'" "$main" Tab
 reaches "List '${saying[right_list]}'" "$main" shift+Tab shift+Tab
-ask 'CuErDaLoKKK V1.0'
-tree_has "StatusBar ''"
-tree_has "Text '${saying[misses_panel]}'"
-tree_has "Text 'Sin turno'"
-tail -n +"$from" "$log" | grep -qP "^tree\t\d+\tText 'Hora \d\d:\d\d'$" || fail "no panel with the time"
 says tried "$main" f
 key_delay=50 says together "$main" z e
 

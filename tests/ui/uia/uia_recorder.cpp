@@ -4,7 +4,6 @@
 // line each (tab-separated, UTF-8):
 //   notification KIND PROCESSING TEXT SENDER
 //   event NAME SENDER ANCESTORS   (from its parent up to its window, joined by " < ")
-//   tree DEPTH ELEMENT        (the whole tree, each time a client asks for the root)
 // An element reads "ControlType 'Name'", then " key 'AccessKey'" when it has one
 // and " dialog" when it is one. Names this does not know are written as numbers.
 #include <windows.h>
@@ -111,17 +110,6 @@ void write_line(const std::wstring& line)
     }
 }
 
-void write_tree(IRawElementProviderFragment* element, int depth)
-{
-    write_line(L"tree\t" + std::to_wstring(depth) + L"\t" + describe(element));
-    IRawElementProviderFragment* child = step(element, NavigateDirection_FirstChild);
-    while (child && depth < 16) {
-        write_tree(child, depth + 1);
-        IRawElementProviderFragment* next = step(child, NavigateDirection_NextSibling);
-        child->Release();
-        child = next;
-    }
-}
 } // namespace
 
 extern "C" {
@@ -130,12 +118,8 @@ BOOL WINAPI UiaClientsAreListening()
     return TRUE;
 }
 
-LRESULT WINAPI UiaReturnRawElementProvider(HWND, WPARAM, LPARAM, IRawElementProviderSimple* root)
+LRESULT WINAPI UiaReturnRawElementProvider(HWND, WPARAM, LPARAM, IRawElementProviderSimple*)
 {
-    if (IRawElementProviderFragment* top = as<IRawElementProviderFragment>(root)) {
-        write_tree(top, 0);
-        top->Release();
-    }
     return 0;
 }
 
