@@ -2,12 +2,13 @@
 # Plays the built program as a blind player would: with the Orca screen reader
 # on the accessibility buses of a desktop, on an X server of its own with a
 # Spanish keyboard, with real key presses. It checks what Orca says after each
-# key and what the accessibility tree shows. Orca speaks nothing aloud here:
-# what it would say is read from its debug file.
-#   accessibility_test.sh PROGRAM [LOG_DIR]
-# With LOG_DIR, Orca's debug file and the focus changes are kept there.
+# key, what the accessibility tree shows, and what the game's two files hold.
+# Orca speaks nothing aloud here: what it would say is read from its debug file.
+#   accessibility_test.sh PROGRAM [LOG_DIR [SCREENSHOT_DIR]]
+# With LOG_DIR, Orca's debug file and the focus changes are kept there; with
+# SCREENSHOT_DIR, the windows are photographed on the way.
 set -euo pipefail
-program=$(realpath "$1") logs=${2:+$(realpath "$2")} here=$(dirname "$(realpath "$0")")
+program=$(realpath "$1") logs=${2:+$(realpath "$2")} shots=${3:+$(realpath -m "$3")} here=$(dirname "$(realpath "$0")")
 probe=$here/accessibility_probe.py
 source "$here/x_session.sh"
 source "$here/sayings.sh"
@@ -73,12 +74,22 @@ step() { # pattern, window, key...
   echo "${*:3}: $heard"
 }
 
+# The screen where the window is, with whatever box lies over it.
+shot() { # name, window
+  [ -n "$shots" ] || return 0
+  mkdir -p "$shots" && eval "$(xdotool getwindowgeometry --shell "$2")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/screenshot-$1.png"
+}
+# The file holds the bytes printf's %b makes of the text.
+holds() { printf %b "$2" | cmp -s - "$work/game/$1" || fail "$1 holds $(od -c "$work/game/$1")"; } # file, text
+
 # A game on the one word of palabras.txt
 printf 'Feo\r\n' >"$work/game/palabras.txt"
 start_game
 hint="notificación ${saying[hint]}"
 wait_for_saying "*|$hint" 0 # on the window's first focus
 step "$hint" "$main" a
+shot main "$main"
 # One key a step: a busy Orca skips what a later key has already replaced.
 step '*Introducir palabras nuevas.' "$main" F10
 step 'Nuevo juego, submenú.' "$main" Down
@@ -102,6 +113,7 @@ wait_until "the accessibility tree to pass its checks" timeout "$patience" "$pro
 
 step "*notificación ${saying[tried]}" "$main" Caps_Lock f
 key_delay=50 step "notificación ${saying[together]}" "$main" z e
+shot game "$main"
 # The box speaks first; what the key did is said once it is closed.
 step "alerta ${saying[winner_box]}|Has ganado.|Aceptar botón de pulsación." "$main" o
 step "notificación ${saying[won]}" "$(window GaNaDoR)" Return
@@ -111,14 +123,19 @@ step "*${saying[blank_word]} etiqueta." "$main" Tab Tab
 step "*|alerta ${saying[winner_box]}|Has ganado.|Aceptar botón de pulsación." "$main" f e o
 step "notificación ${saying[won_again]}" "$(window GaNaDoR)" Return
 step "*alerta ${saying[loser_box]}.|Has perdido... La palabra era: feo.|Aceptar botón de pulsación." "$main" a b c d g h i j k
+shot lost "$main"
 # Said as the box opens, or (a screen reader that learns late of it) with the focus in it.
 step "${saying[record_box]} diálogo?(.)|Introduce tu nombre texto." \
   "$(window PeRdEdOr)" Return
 step "${saying[scores_box]} diálogo Nombre 1: Ana Puntuación 1: 2000 *|Aceptar botón de pulsación." "$(window '^Record$')" A n a Return
+shot scores "$(window '^Puntuaciones$')"
 step "Borrar botón de pulsación.|notificación ${saying[erased]}" "$(window '^Puntuaciones$')" Tab Return
+holds puntuaciones.txt 'Quiro\r\n1000\r\nQuiro\r\n1000\r\nQuiro\r\n1000\r\n'
 # F10 and Intro open the add-words dialog.
 step "*${saying[add_words_box]} diálogo.|Palabra nueva texto." "$main" F10 Return
+shot add-words "$(window fitxero)"
 step "notificación ${saying[added]}" "$(window fitxero)" G a t o Return
+holds palabras.txt 'Feo\r\nGato\r\n'
 
 # A closed box's button loses the focus after the box is gone; Orca ignores
 # losses, so only an object that gains the focus must still be there.
