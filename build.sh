@@ -10,6 +10,9 @@
 # ./build.sh windows test  the same, then runs the core's tests and the game
 #                   and its installer under Wine (also part of `test` once
 #                   Qt for Windows is built)
+# ./build.sh under-load [RUNS [A11Y_RUNS]]  builds the sanitizer tree, then runs
+#                   its tests RUNS times (5) and the accessibility test A11Y_RUNS
+#                   times (20) while every processor is kept busy
 set -euo pipefail
 cd "$(dirname "$0")"
 top=$PWD
@@ -107,6 +110,40 @@ windows() { # [test]
   return "$status"
 }
 
+# The sanitizer build's tests while every processor is kept busy, as on a loaded
+# laptop or CI machine: each run's result and time, and how many failed. Each
+# run's output is kept in build-sanitize/under-load/, with Orca's log of each
+# accessibility run.
+under_load() { # runs, accessibility runs
+  local logs=$top/build-sanitize/under-load failed=0 i
+  install_missing "${packages[@]}" "${test_packages[@]}"
+  configure_and_build build-sanitize -DCUERDALOKKK_WERROR=ON -DCUERDALOKKK_SANITIZE=ON -DCUERDALOKKK_BENCH=OFF
+  mkdir -p "$logs"
+  # The load: stress-ng where it is installed, else busy loops, one a processor.
+  if command -v stress-ng >/dev/null; then
+    stress-ng --cpu "$jobs" --quiet &
+  else
+    for _ in $(seq "$jobs"); do (while :; do :; done) & done
+  fi
+  # shellcheck disable=SC2046
+  trap 'kill $(jobs -p) 2>/dev/null || true; wait' EXIT
+  run() { # name, command...
+    local start=$SECONDS status=0
+    "${@:2}" >"$logs/$1.log" 2>&1 || status=$?
+    echo "$1: $([ "$status" -eq 0 ] && echo passed || echo "FAILED (status $status)") in $((SECONDS - start)) s"
+    [ "$status" -eq 0 ] || { failed=$((failed + 1)) && grep -E 'FAIL|\((Failed|Timeout)\)' "$logs/$1.log" | head; }
+  }
+  for i in $(seq "$1"); do
+    run "ctest-$i" ctest --test-dir "$top/build-sanitize" --output-on-failure -j "$jobs"
+  done
+  for i in $(seq "$2"); do
+    mkdir -p "$logs/accessibility-$i"
+    run "accessibility-$i" tests/ui/accessibility_test.sh "$top/build-sanitize/app/cuerdalokkk" "$logs/accessibility-$i"
+  done
+  echo "$(($1 + $2)) runs under load, $failed failed"
+  [ "$failed" -eq 0 ]
+}
+
 case "${1:-}" in
   play)
     install_missing "${packages[@]}"
@@ -141,8 +178,11 @@ case "${1:-}" in
     configure_and_build build -DCUERDALOKKK_WERROR=ON -DBUILD_TESTING=ON -DCUERDALOKKK_BENCH=ON
     run_tests build
     ;;
+  under-load)
+    under_load "${2:-5}" "${3:-20}"
+    ;;
   *)
-    echo "usage: $0 play|test|package|windows [test]" >&2
+    echo "usage: $0 play|test|package|windows [test]|under-load [RUNS [A11Y_RUNS]]" >&2
     exit 2
     ;;
 esac
