@@ -29,8 +29,7 @@ hold() { # milliseconds [exclusive]
   : >"$work/holder.log"
   $CUERDALOKKK_RUNNER "$holder" puntuaciones.txt "$@" >"$work/holder.log" 2>&1 &
   holder_pid=$!
-  timeout 60 bash -c "until grep -q held '$work/holder.log'; do sleep 0.05; done" ||
-    fail "the holder did not hold puntuaciones.txt: $(cat "$work/holder.log")"
+  wait_until "the holder to hold puntuaciones.txt" grep held "$work/holder.log"
 }
 
 saved() { # name

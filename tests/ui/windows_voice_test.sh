@@ -28,13 +28,11 @@ mark() {
 }
 # Waits for a line of the log, since the last mark, that fits an awk condition
 # on its tab-separated fields, with `want` the text wanted.
-wait_for() { # what, condition, want
-  for _ in $(seq 150); do
-    tail -n +"$from" "$log" | awk -F'\t' -v want="$3" "$2 { found = 1 } END { exit !found }" && return 0
-    sleep 0.2
-  done
-  fail "no $1 within 30 s; the recorder heard: $(tail -n +"$from" "$log")"
+logged() { # condition, want
+  tail -n +"$from" "$log" | awk -F'\t' -v want="$2" "$1 { found = 1 } END { exit !found }" ||
+    { echo "the recorder heard:" && tail -n +"$from" "$log" && false; }
 }
+wait_for() { wait_until "$1" logged "$2" "$3"; } # what, condition, want
 # The step just marked says one saying, as a notification, and nothing else (checked at the end).
 checks=()
 hears() { # saying, what made it

@@ -33,7 +33,6 @@ const struct Row {
     {"", 0.5, U"", 0, false, U"Ñoño €", "\xD1o\xF1o \x80\r\n"},
     {"a\r\nb\r\nc", 0.0, U"c", 3, true, U"Pez", "a\r\nb\r\nc\r\nPez\r\n"}, // never joins an unterminated word
     {"a\r\nb\r\nc", std::nextafter(1.0, 0.0), U"c", 3, true},
-    {"a\r\nb\r\nc", 0.34, U"a", 3, true},
     {"a\r\n\r\nc\r\n", 0.7, U"", 3, true},
     {"\r\n\r\n", 0.6, U"", 2, false},
     {"BaR\xE7O\r\n", 0.5, U"BaRçO", 1, true, U"中文", "BaR\xE7O\r\n"},
@@ -43,10 +42,7 @@ const struct Row {
     {"Sol\r\nMar\n", 0.0, U"Mar\n", 2, true, U"Pez",
      "Sol\r\nMar\n\r\nPez\r\n"}, // a lone LF is text where CRs end lines
     {"a\r\rb\r", 0.7, U"", 3, true, U"Sol\r\nMar"},
-    {"a\r\n\nb", 0.0, U"\nb", 2, true},
-    {"a\nb\n\nc", 0.75, U"", 4, true},              // a file without CR ends its lines at LF
     {"a\nb\nc\r", 0.6, U"a\nb\nc", 1, true, U"Ã±"}, // in Windows-1252 these spell "ñ" in UTF-8
-    {"\xE2\x82\xAC\r\n", 0.5, U"€", 1, true},
     // Notepad's byte-order mark is no part of the first word, and stays the only one.
     {"\xEF\xBB\xBF\xC3\x91u\r\nGato\r\n", 0.5, U"Ñu", 2, true, U"ñu", "\xEF\xBB\xBF\xC3\x91u\r\nGato\r\n\xC3\xB1u\r\n"},
     {"\xEF\xBB\xBF", 0.5, U"", 0, false, U"Sol", "\xEF\xBB\xBFSol\r\n"},
@@ -66,7 +62,6 @@ const struct Row {
     {s + "aaa\r\nb", 0.5, s32 + U"aaa", 2, true},
     {std::string(13 * 15360 + 320, 'x'), 0.5, std::u32string(13 * 15360 + 320, U'x'), 1, true},
     {"a\r\n" + s.substr(4) + "\r\n" + s + "b\r\nc", 0.75, s32 + U"b", 4, true},
-    {"a\n" + s.substr(3) + "\n" + s + "\nb", 0.75, s32, 4, true},
     // Above 2^24 lines a single-precision product would skip lines, this one among them.
     {std::string(many - 3, '\r') + "x\ry\rz", (many - 0.5) / many, U"y", many, true}};
 
