@@ -173,6 +173,9 @@ const Scenario scenarios[] = {
               U"máximo de jugadores es 30 ?CuErDaLoKKK [CuErDaLoKKK] El número de jugadores debe estar "
               U"entre 2 y 30 ?CuErDaLoKKK [CuErDaLoKKK] El número de jugadores debe estar entre 2 y 30 "
               U"?CuErDaLoKKK [CuErDaLoKKK] El número de jugadores debe estar entre 2 y 30"},
+    {.name = "BlanksAroundTheCountAreTaken", .script = {answer(U" +30 "), press(U"F6"), type(U"xy")},
+     .board = {.word = U"   ", .wrong = U"xy", .pieces = 2}, .status = {.misses = U"Fallos: 2", .turn = U"Jugador4"},
+     .guessing = true, .boxes = U" ?CuErDaLoKKK"},
     // Mended: a file without a word started new games for ever.
     {.name = "FileWithoutAWordIsSaidAndStartsNothing", .words = U"|", .script = {press(U"F4")},
      .boxes = U" [CuErDaLoKKK] El archivo palabras.txt no contiene ninguna palabra."},
