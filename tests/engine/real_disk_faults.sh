@@ -26,8 +26,6 @@ fresh() { mkdir -p "$1" && printf 'Feo\r\nMoTo\r\n' >"$1/palabras.txt" && printf
 
 fresh "$work/scores-taken" && rm "$work/scores-taken/puntuaciones.txt" && mkdir "$work/scores-taken/puntuaciones.txt"
 expect_refused "$work/scores-taken" save env
-fresh "$work/words-taken" && rm "$work/words-taken/palabras.txt" && mkdir "$work/words-taken/palabras.txt"
-expect_refused "$work/words-taken" add env
 
 # Mended: read-only files were replaced, as the directory let the rename through.
 # They hold only for a user who is not root: root runs the tool as nobody, from a

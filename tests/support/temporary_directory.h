@@ -16,16 +16,10 @@ class TemporaryDirectory final : public CurrentDirectory {
 public:
     // Named with an "ñ", as a player's folder may be: the game must find its
     // files in it on every platform.
-    TemporaryDirectory()
+    TemporaryDirectory() : m_path(std::filesystem::temp_directory_path() / u8"cuerdalokkk-prueba-ñ")
     {
-        std::random_device dice;
-        for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
-            auto path = std::filesystem::temp_directory_path() / u8"cuerdalokkk-prueba-ñ";
-            path += std::to_string(dice());
-            if (std::filesystem::create_directory(path))
-                m_path = path;
-        }
-        if (m_path.empty())
+        m_path += std::to_string(std::random_device{}());
+        if (!std::filesystem::create_directory(m_path))
             throw std::runtime_error("cannot make a temporary directory");
     }
     TemporaryDirectory(const TemporaryDirectory&) = delete;

@@ -94,9 +94,7 @@ shot main "$main"
 step '*Introducir palabras nuevas.' "$main" F10
 step 'Nuevo juego, submenú.' "$main" Down
 step '1 Jugador F2.' "$main" Right
-step '*Ver puntuaciones máximas...' "$main" Escape Down
-step 'Salir Control+Q.' "$main" Down
-step "*|$hint" "$main" Escape Escape
+step "*|$hint" "$main" Escape Escape Escape
 step "notificación ${saying[new_word]}" "$main" F2
 step "notificación ${saying[miss]}" "$main" x
 step "notificación ${saying[hit]}" "$main" f

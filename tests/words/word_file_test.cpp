@@ -53,7 +53,6 @@ const struct Row {
     {"Ma\xC3\x9F\n\xC3\xB1u\nCan\xCC\x83o\xCC\x81n\n", 0.0, U"Cañón", 3, true, U"Ñu",
      "Ma\xC3\x9F\n\xC3\xB1u\nCan\xCC\x83o\xCC\x81n\n\xC3\x91u\n"}, // the first letter with a mark decides
     {"Sol\r\n", 0.5, U"Sol", 1, true, U"N\u0303u\u0301", "Sol\r\n\xD1\xFA\r\n"},
-    {"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", 0.5, U"\U00010000\U0010FFFF", 1, true},
     {"\xC0\xAF|\xE0\x80\xAF|\xED\xA0\x80|\xF4\x90\x80\x80|\xC3\xB1\xE2\x82", 0.5,
      U"À¯|à\u20AC¯|í\u00A0\u20AC|ô\u0090\u20AC\u20AC|Ã±â\u201A", 1, true},
     {a65 + "\xF0\x9F\x98\x80" + a65, 0.5, a32 + U"😀" + a32, 1, true},

@@ -20,10 +20,8 @@ namespace {
 // The ids this reads, as UI Automation numbers them.
 constexpr PROPERTYID control_type_id = 30003, name_id = 30005, access_key_id = 30007, is_dialog_id = 30174;
 
-const std::map<int, std::wstring> control_types = {{50000, L"Button"},    {50004, L"Edit"},    {50008, L"List"},
-                                                   {50009, L"Menu"},      {50010, L"MenuBar"}, {50011, L"MenuItem"},
-                                                   {50017, L"StatusBar"}, {50020, L"Text"},    {50025, L"Custom"},
-                                                   {50026, L"Group"},     {50032, L"Window"},  {50033, L"Pane"}};
+const std::map<int, std::wstring> control_types = {
+    {50008, L"List"}, {50011, L"MenuItem"}, {50020, L"Text"}, {50032, L"Window"}};
 const std::map<int, std::wstring> events = {{20005, L"Focus"}, {20016, L"WindowOpened"}};
 const std::map<int, std::wstring> kinds = {{4, L"Other"}};
 const std::map<int, std::wstring> processings = {{1, L"ImportantMostRecent"}};
