@@ -21,11 +21,12 @@ struct TestProgram {
 
     std::string& file(const char* name) { return files.files[directory.path() / name]; }
 
-    // A first run, then a word file of the given lines (Windows-1252, CR LF).
+    // A first run, which writes both files, then a word file of the given lines (Windows-1252, CR LF).
     bool start(const std::string& word_file_bytes)
     {
         program.start();
+        const bool first_run = files.files.size() == 2;
         file("palabras.txt") = word_file_bytes;
-        return QTest::qWaitForWindowActive(&program.main_window(), patience_ms);
+        return first_run && QTest::qWaitForWindowActive(&program.main_window(), patience_ms);
     }
 };

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -95,6 +96,15 @@ private Q_SLOTS:
                                  patience_ms); // said after a pause
         const StatusBar* status = m_main->findChild<StatusBar*>();
         compare_with_reference(*m_main, QStringLiteral("main-window"), {&status->panel(3), &status->panel(4)});
+        QCOMPARE(m_main->accessibleName(), QStringLiteral("Cuerdalokkk versión 1.0"));
+    }
+
+    // F10 opens the menu bar, on an item a screen reader is told has the focus.
+    void f10_opens_the_menus()
+    {
+        QTest::keyClick(m_main, Qt::Key_F10);
+        QTRY_VERIFY_WITH_TIMEOUT(m_main->menuBar()->activeAction(), patience_ms);
+        QVERIFY(QAccessible::queryAccessibleInterface(m_main->menuBar()->activeAction())->state().focused);
     }
 
     // Mended: a word of any length drew a slot per character, and each key rebuilt them all.
@@ -119,6 +129,7 @@ private Q_SLOTS:
         // Mended: Delete and Alt+letter counted as moves, though they type nothing.
         QTest::newRow("Delete types nothing") << Typed{"rightLetters", "Del", "\x7f", ""};
         QTest::newRow("Alt+letter types nothing") << Typed{"wrongLetters", "Alt+F", "f", ""};
+        QTest::newRow("Tab moves the focus") << Typed{"rightLetters", "Tab", "\t", ""};
         QTest::newRow("dead key and o composed, once") << Typed{"wrongLetters", "", "", "ó", "ó"};
         QTest::newRow("decomposed accent arrives as one letter") << Typed{"rightLetters", "", "", "ó", "o\u0301"};
         QTest::newRow("a letter for a new word") << Typed{"wordEdit", "Ñ", "ñ", ""};
