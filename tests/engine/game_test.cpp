@@ -113,11 +113,6 @@ const Scenario scenarios[] = {
              U"Fallo: c. Quedan 6 intentos. | Fallo: d. Quedan 5 intentos. | Fallo: g. Quedan 4 intentos. | "
              U"Fallo: h. Quedan 3 intentos. | Fallo: i. Quedan 2 intentos. | Fallo: j. Queda 1 intento. | "
              U"Fallo: k. Has perdido. | " + hint + hint + hint + hint},
-    {.name = "OnePlayerWordWonEarnsPointsAndTheNextWordFollows", .script = {press(U"F2"), type(U"fxeo")},
-     .board = {.word = U"   "}, .points = U"1000 puntos.", .score = 1000, .guessing = true,
-     .boxes = U" [¡¡¡GaNaDoR!!!] Has ganado",
-     .said = U"Palabra nueva de 3 letras. | Acierto: f. | Fallo: x. Quedan 8 intentos. | Acierto: e. | Acierto: o. "
-             U"1000 puntos. Palabra nueva de 3 letras. | "},
     {.name = "WinnerIsThePlayerInTurn", .words = U"Ño", .script = {press(U"F4"), type(U"ñO")},
      .board = {.word = U"Ño", .right = U"ño"}, .status = {.hits = U"Aciertos :2"},
      .boxes = U" [¡¡¡GaNaDoR!!!] El ganador ha sido: Jugador2"},
