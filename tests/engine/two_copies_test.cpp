@@ -6,23 +6,22 @@
 #include "platform/disk_file_system.h"
 #include "scores/score_file.h"
 #include "tests/support/scripted_prompts.h"
+#include "tests/support/silent_views.h"
 #include "tests/support/temporary_directory.h"
 
 namespace {
 
 // One copy of the game with its score window, over the folder both copies share.
-struct Copy final : ScoreTableView {
+struct Copy {
     Copy(FileSystem& files, const CurrentDirectory& folder, std::u32string name) : file(files, folder)
     {
         prompts.answers.push_back(std::move(name));
     }
-    void show_cells(const ScoreCells&) override {}
-    void open_window() override {}
-    void close_window() override {}
 
     ScoreFile file;
     ScriptedPrompts prompts;
-    ScoreTableEditor editor{file, prompts, *this};
+    SilentViews window;
+    ScoreTableEditor editor{file, prompts, window};
 };
 
 // Steps: a lower-case letter opens that copy's name box for its record, an

@@ -4,7 +4,7 @@
 #include "engine/deferred_game.h"
 #include "engine/score_table_editor.h"
 
-// Every view of the game, showing nothing: for fuzzing and measuring the core.
+// Every view of the game, showing nothing: for the tests that look only at the files, and for measuring the core.
 struct SilentViews final : BoardView, ScoreTableView, AddWordsView, DeferredGame {
     void changed(const Board&, BoardPart) override {}
     void announce(std::u32string_view) override {}
