@@ -21,14 +21,6 @@ declare -A may_include=(
   [bench]="std Qt system text platform words scores engine ui tests"
 )
 
-kind_of() { # an include's text, without its quotes or brackets
-  case $1 in
-    Q*) echo Qt ;;
-    */* | *.*) echo system ;;
-    *) echo std ;;
-  esac
-}
-
 status=0
 while IFS= read -r file; do
   folder=${file%%/*}
@@ -46,7 +38,9 @@ while IFS= read -r file; do
       \"*.moc\") continue ;; # made by the build beside the file
       \"*/*\") needed=${header#\"} needed=${needed%%/*} ;;
       \"*) needed="a folder" ;;
-      \<*\>) header=${header#<} needed=$(kind_of "${header%>}") ;;
+      \<Q*\>) needed=Qt ;;
+      \<*/*\> | \<*.*\>) needed=system ;;
+      \<*\>) needed=std ;;
       *) needed="a named header" ;;
     esac
     if [[ $allowed != *" $needed "* ]]; then
