@@ -179,8 +179,9 @@ const Scenario scenarios[] = {
      .script = {draw(0.5), draw(0.7), press(U"F2"), draw(0.5), draw(0.5), press(U"F4")},
      .status = {.turn = U"Jugador1"}, .guessing = true, .notes = U" F2! F2! F2!"},
     // Mended: an empty line drawn for the next word started a new game at 0 points.
+    // The next word starts with a clean board.
     {.name = "WordAfterAWinIsNeverAnEmptyLine", .words = U"|a|b",
-     .script = {draw(0.7), draw(0.7), draw(0.5), press(U"F2"), type(U"a")}, .board = {.word = U" "},
+     .script = {draw(0.7), draw(0.7), draw(0.5), press(U"F2"), type(U"za")}, .board = {.word = U" "},
      .points = U"1000 puntos.", .score = 1000, .guessing = true, .boxes = U" [¡¡¡GaNaDoR!!!] Has ganado"},
     // The first place the points reach takes the record, a tie going to the
     // new player; only Aceptar writes.
