@@ -29,16 +29,18 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(text(program_info::product_name));
     QApplication::setApplicationVersion(text(program_info::product_version));
     QGuiApplication::setDesktopFileName(text(program_info::desktop_file_name));
-    QApplication::setWindowIcon(art::program_icon());
 
     ProcessDirectory directory;
     DiskFileSystem files;
     ClockRandomSource random;
     DialogPrompts prompts;
     Program program({files, directory, random, prompts});
-    // The name box is made once the window is on screen, after the benchmark's
-    // first-paint note, which is watched later and so runs first.
-    after_first_paint(program.main_window(), [&prompts] { prompts.prepare(); });
+    // The icon is drawn and the name box made once the window is on screen, after
+    // the benchmark's first-paint note, which is watched later and so runs first.
+    after_first_paint(program.main_window(), [&prompts] {
+        QApplication::setWindowIcon(art::program_icon());
+        prompts.prepare();
+    });
     note_first_paint_when_asked(program.main_window());
     program.start();
     return QApplication::exec();

@@ -91,7 +91,6 @@ MainWindow::MainWindow()
     install_accessible_roles();
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(ui_text::main_window_title.toString());
-    setWindowIcon(art::program_icon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(design_font(arial_8));
