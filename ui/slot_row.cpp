@@ -45,6 +45,8 @@ QRect SlotRow::slot_rect(int i) const
 
 void SlotRow::paintEvent(QPaintEvent*)
 {
+    if (shown_count() == 0)
+        return; // before the first word: its font is loaded when one is shown, not at start-up
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics metrics(font());
