@@ -23,7 +23,6 @@ AddWordsDialog::AddWordsDialog(WordFile& words, Prompts& prompts) : m_logic(word
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(ui_text::add_words_title.toString());
-    setWindowIcon(art::program_icon());
     setFont(design_font(arial_8));
     setFixedSize(to_pixels(layout::client_area).size());
 
